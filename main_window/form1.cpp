@@ -1,0 +1,258 @@
+#include "main_window/form1.h"
+
+#include "common/module1.h"
+#include "common/random_source.h"
+#include "maze/generator.h"
+#include "persist/data_files.h"
+#include "persist/scrambling.h"
+#include "platform/dialogs.h"
+#include "platform/key_codes.h"
+#include "play/movement.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+constexpr int kCellPitch = 15;
+constexpr std::int16_t kHeld = -1;
+
+// The largest maze the grid and the 16-bit counters can serve: at most 999
+// cells a side and 32767 cells in all. A larger window keeps the full width
+// and gets fewer rows; the rest of the window stays background.
+void boundMaze(int& width, int& height)
+{
+    width = std::min(width, kLargestSide);
+    height = std::min(height, kLargestSide);
+    if (width * height > kLargestCellCount)
+        height = kLargestCellCount / width;
+}
+
+}  // namespace
+
+Form1::Form1(Form1Services services)
+    : services_(std::move(services)),
+      Timer1(100, [this] { Timer1_Timer(); }),
+      Timer2(1000, [this] { Timer2_Timer(); })
+{
+    window_.setWindowTitle(QStringLiteral("Orvo"));
+    window_.onResize = [this] { Form_Resize(); };
+    window_.onGotFocus = [this] { Form_GotFocus(); };
+    window_.onKeyDown = [this](std::int16_t code, std::int16_t shift) { Form_KeyDown(code, shift); };
+    window_.onKeyUp = [this](std::int16_t code, std::int16_t shift) { Form_KeyUp(code, shift); };
+    window_.surface().setBackColor(RGB(128, 128, 255));
+    Timer1.setEnabled(true);
+    Timer2.setEnabled(true);
+}
+
+bool Form1::Form_Load()
+{
+    Cipher_Key = Codes_To_Text(keyTable());
+
+    const platform::FileRead high = services_.folder.read(kHighFile);
+    if (!high.ok)
+        return loadFailed(kHighFile, high.problem);
+    const Loaded<std::string> scrambled = readTextRecord(high.bytes);
+    if (!scrambled.value)
+        return loadFailed(kHighFile, scrambled.problem);
+    // The scrambled text waits in High_Name until it is unscrambled.
+    High_Name = *scrambled.value;
+    const Loaded<std::int16_t> score = highScoreFromText(DirEncode(High_Name));
+    if (!score.value)
+        return loadFailed(kHighFile, score.problem);
+    High_Score = *score.value;
+    High_Name.clear();
+
+    const platform::FileRead name = services_.folder.read(kNameFile);
+    if (!name.ok)
+        return loadFailed(kNameFile, name.problem);
+    const Loaded<std::string> holder = readTextRecord(name.bytes);
+    if (!holder.value)
+        return loadFailed(kNameFile, holder.problem);
+    High_Name = *holder.value;
+
+    const platform::FileRead style = services_.folder.read(kStyleFile);
+    if (!style.ok)
+        return loadFailed(kStyleFile, style.problem);
+    const Loaded<StyleSettings> settings = readStyleRecord(style.bytes);
+    if (!settings.value)
+        return loadFailed(kStyleFile, settings.problem);
+    Module1::Fore_Color = settings.value->foreColor;
+    Module1::Back_Color = settings.value->backColor;
+    Module1::Style_Index = settings.value->styleIndex;
+
+    platform::ImageSurface& surface = window_.surface();
+    surface.ForeColor = Module1::Fore_Color;
+    surface.setBackColor(Module1::Back_Color);
+    return true;
+}
+
+bool Form1::loadFailed(const char* fileName, const std::string& problem)
+{
+    const std::string message = loadFailureMessage(fileName, problem);
+    std::cerr << message << std::endl;
+    services_.dialogs.MsgBox(message, "Orvo");
+    return false;
+}
+
+void Form1::show()
+{
+    window_.resize(kInitialClientWidth, kInitialClientHeight);
+    window_.show();
+}
+
+void Form1::Form_Resize()
+{
+    window_.surface().Cls();
+    Timer2.setEnabled(false);
+
+    const int clientWidth = window_.width();
+    const int clientHeight = window_.height();
+    int width = clientWidth / kCellPitch - 2;
+    int height = clientHeight / kCellPitch - 4;
+    Maze_Width = static_cast<std::int16_t>(std::clamp(width, -2, kLargestSide));
+    Maze_Height = static_cast<std::int16_t>(std::clamp(height, -4, kLargestSide));
+
+    // Too small: the window is set back to the smallest size, width first,
+    // and the resize that brings is handled on its own.
+    if (width < kSmallestWidth) {
+        window_.setClientWidth(kInitialClientWidth);
+        return;
+    }
+    if (height < kSmallestHeight) {
+        window_.setClientHeight(kInitialClientHeight);
+        return;
+    }
+
+    boundMaze(width, height);
+    Maze_Width = static_cast<std::int16_t>(width);
+    Maze_Height = static_cast<std::int16_t>(height);
+    Dig_Limit = static_cast<std::int16_t>(width * height);
+    Make_Maze();
+}
+
+void Form1::Make_Maze()
+{
+    services_.random.reseed(services_.timeOfDay());
+    Player_X = 1;
+    Player_Y = 1;
+    Time_Minutes = 0;
+    Time_Seconds = 0;
+
+    const DigOutcome dug = digMaze(Maze, Maze_Width, Maze_Height, Dig_Limit, services_.random, Goal_Y);
+    Player_X = dug.startX;
+    Player_Y = dug.startY;
+
+    drawPicture();
+    Timer2.setEnabled(true);
+}
+
+void Form1::Form_GotFocus()
+{
+    drawPicture();
+    Timer2.setEnabled(true);
+}
+
+void Form1::drawPicture()
+{
+    // Before the first maze there is nothing to draw.
+    if (Maze_Width < kSmallestWidth || Maze_Height < kSmallestHeight)
+        return;
+    drawInStyle(window_.surface(), scene(), Module1::Style_Index);
+}
+
+MazeScene Form1::scene() const
+{
+    return MazeScene {Maze,
+                      Maze_Width,
+                      Maze_Height,
+                      Goal_Y,
+                      ClockReading {Time_Minutes, Time_Seconds},
+                      High_Score,
+                      High_Name,
+                      Module1::Fore_Color,
+                      Module1::Back_Color};
+}
+
+void Form1::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
+{
+    switch (KeyCode) {
+    case platform::kKeyEscape: services_.endProgram(0); break;
+    case platform::kKeyLeft: Key_Left = kHeld; break;
+    case platform::kKeyUp: Key_Up = kHeld; break;
+    case platform::kKeyRight: Key_Right = kHeld; break;
+    case platform::kKeyDown: Key_Down = kHeld; break;
+    case platform::kKeyN: Form_Resize(); break;
+    default: break;
+    }
+}
+
+void Form1::Form_KeyUp(std::int16_t KeyCode, std::int16_t)
+{
+    switch (KeyCode) {
+    case platform::kKeyLeft: Key_Left = 0; break;
+    case platform::kKeyUp: Key_Up = 0; break;
+    case platform::kKeyRight: Key_Right = 0; break;
+    case platform::kKeyDown: Key_Down = 0; break;
+    default: break;
+    }
+}
+
+void Form1::Timer1_Timer()
+{
+    Prev_X = Player_X;
+    Prev_Y = Player_Y;
+    movePlayer(Maze, HeldKeys {Key_Up, Key_Left, Key_Right, Key_Down}, Player_X, Player_Y);
+
+    platform::ImageSurface& s = window_.surface();
+    s.FillStyle = 0;
+    s.FillColor = Module1::Fore_Color;
+    s.ForeColor = Module1::Fore_Color;
+    s.Circle(cellCentreX(Prev_X), cellCentreY(Prev_Y), 3.0f);
+    s.FillColor = kPlayerColour;
+    s.ForeColor = kPlayerColour;
+    s.Circle(cellCentreX(Player_X), cellCentreY(Player_Y), 3.0f);
+    s.FillStyle = 1;
+
+    if (Player_X == Maze_Width - 1 && Player_Y == Goal_Y)
+        finishGame();
+}
+
+void Form1::finishGame()
+{
+    Key_Up = 0;
+    Key_Left = 0;
+    Key_Right = 0;
+    Key_Down = 0;
+    Form_Resize();
+}
+
+void Form1::Timer2_Timer()
+{
+    const ClockReading shown {Time_Minutes, Time_Seconds};
+    const ClockReading next = advanced(shown);
+    Time_Minutes = next.minutes;
+    Time_Seconds = next.seconds;
+
+    // The old reading is wiped by printing it again in the wall colour.
+    platform::ImageSurface& s = window_.surface();
+    s.ForeColor = Module1::Back_Color;
+    printClockLine(s, Maze_Height, shown);
+    s.ForeColor = Module1::Fore_Color;
+    printClockLine(s, Maze_Height, next);
+}
+
+std::string Form1::DirEncode(const std::string& sDir)
+{
+    return Xor_Text(sDir, Cipher_Key);
+}
+
+std::string Form1::Codes_To_Text(const std::vector<std::int16_t>& codes)
+{
+    return ::Codes_To_Text(codes);
+}
+
+std::string Form1::Xor_Text(const std::string& Text, std::string& Key)
+{
+    return ::Xor_Text(Text, Key);
+}

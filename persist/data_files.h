@@ -1,0 +1,44 @@
+// What the three data files hold, and the checks a loaded value must pass
+// before the game may start with it.
+#pragma once
+
+#include "common/colour.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr const char* kHighFile = "High.dat";
+inline constexpr const char* kNameFile = "Orvo.dat";
+inline constexpr const char* kStyleFile = "Style.dat";
+
+// A value read from a file, or the reason it could not be.
+template <typename T>
+struct Loaded {
+    std::optional<T> value;
+    std::string problem;  // a sentence for the player, e.g. "it holds no record."
+
+    static Loaded failed(std::string why) { return {std::nullopt, std::move(why)}; }
+};
+
+struct StyleSettings {
+    ColourWord foreColor = 0;
+    ColourWord backColor = 0;
+    std::int16_t styleIndex = 0;
+};
+
+// The single text field of High.dat or Orvo.dat.
+Loaded<std::string> readTextRecord(std::string_view bytes);
+
+// The unscrambled High.dat text as the high score: a whole number 0..32767.
+Loaded<std::int16_t> highScoreFromText(std::string_view text);
+
+// Fore colour, back colour (each 0..16777215) and style (16-bit) of Style.dat.
+Loaded<StyleSettings> readStyleRecord(std::string_view bytes);
+
+std::string styleRecord(const StyleSettings& settings);
+
+// The message shown when a data file stops the start: names the file and
+// says what is wrong with it.
+std::string loadFailureMessage(std::string_view fileName, std::string_view problem);

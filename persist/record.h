@@ -1,0 +1,38 @@
+// The record format of the data files: one line of comma-separated fields,
+// text fields in double quotes, numbers in plain decimal, ended by CR LF.
+// Texts are single bytes (Latin-1); a std::string holds them byte for byte.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Reads the fields of the first line of a file, one at a time.
+class RecordReader {
+public:
+    explicit RecordReader(std::string_view bytes);
+
+    // The next field's text, or nothing when the record has no field left or
+    // the field is malformed; problem() then says which.
+    std::optional<std::string> nextField();
+
+    const std::string& problem() const { return problem_; }
+
+private:
+    std::string_view line_;
+    std::size_t pos_ = 0;
+    bool empty_ = false;
+    std::string problem_;
+};
+
+// A whole number in decimal with an optional minus sign, surrounded by
+// nothing but spaces. Nothing when the text is not one or does not fit.
+std::optional<long long> wholeNumber(std::string_view text);
+
+// One record with a single text field: quote, text, quote, CR LF.
+std::string textRecord(std::string_view text);
+
+// One record of numeric fields: "65280,16711680,2" then CR LF.
+std::string numberRecord(std::initializer_list<long long> numbers);

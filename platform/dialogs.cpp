@@ -1,0 +1,34 @@
+#include "platform/dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+QString fromLatin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toLatin1(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void QtDialogs::MsgBox(const std::string& text, const std::string& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, fromLatin1(title), fromLatin1(text), QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText)
+{
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(owner_, fromLatin1(title), fromLatin1(prompt),
+                                                 QLineEdit::Normal, fromLatin1(defaultText), &accepted);
+    return accepted ? toLatin1(answer) : std::string();
+}
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+#include "platform/files.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+namespace {
+
+constexpr qint64 kLargestRead = 64 * 1024;
+
+}  // namespace
+
+ProgramFolder ProgramFolder::ofProgram()
+{
+    return ProgramFolder(QCoreApplication::applicationDirPath());
+}
+
+QString ProgramFolder::filePath(const char* name) const
+{
+    return path_ + QLatin1Char('/') + QLatin1String(name);
+}
+
+FileRead ProgramFolder::read(const char* name) const
+{
+    const QString path = filePath(name);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {false, {}, "it is missing"};
+    if (info.isDir())
+        return {false, {}, "it is a folder, not a file"};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, "it cannot be read (" + file.errorString().toStdString() + ")"};
+    const QByteArray bytes = file.read(kLargestRead);
+    if (file.error() != QFileDevice::NoError)
+        return {false, {}, "it cannot be read (" + file.errorString().toStdString() + ")"};
+    return {true, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), {}};
+}
+
+FileWrite ProgramFolder::write(const char* name, const std::string& bytes) const
+{
+    QSaveFile file(filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString().toStdString()};
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        const std::string why = file.errorString().toStdString();
+        file.cancelWriting();
+        return {false, why};
+    }
+    if (!file.commit())
+        return {false, file.errorString().toStdString()};
+    return {true, {}};
+}
+
+}  // namespace platform

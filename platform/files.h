@@ -1,0 +1,44 @@
+// The program's folder and the data files in it. Each file is opened, used
+// and closed within one call.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace platform {
+
+struct FileRead {
+    bool ok = false;
+    std::string bytes;    // the file's bytes, as they are
+    std::string problem;  // why it could not be read
+};
+
+struct FileWrite {
+    bool ok = false;
+    std::string problem;
+};
+
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString path) : path_(std::move(path)) {}
+
+    // The folder that holds the running program.
+    static ProgramFolder ofProgram();
+
+    const QString& path() const { return path_; }
+    QString filePath(const char* name) const;
+
+    // Reads at most the first 64 KiB: every data file is one short record.
+    FileRead read(const char* name) const;
+
+    // Replaces the file as a whole: the bytes go to a temporary file that
+    // takes the old one's place only once it is complete, so a failed write
+    // leaves the earlier file as it was.
+    FileWrite write(const char* name, const std::string& bytes) const;
+
+private:
+    QString path_;
+};
+
+}  // namespace platform

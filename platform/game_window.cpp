@@ -1,0 +1,95 @@
+#include "platform/game_window.h"
+
+#include "platform/key_codes.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace platform {
+
+namespace {
+
+std::int16_t shiftState(Qt::KeyboardModifiers modifiers)
+{
+    std::int16_t shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= 1;
+    if (modifiers & Qt::ControlModifier)
+        shift |= 2;
+    if (modifiers & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+}  // namespace
+
+GameWindow::GameWindow(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_StaticContents);
+    setFocusPolicy(Qt::StrongFocus);
+    surface_.onChanged = [this](const QRect& area) { update(area); };
+}
+
+void GameWindow::setClientWidth(int width)
+{
+    resize(width, height());
+}
+
+void GameWindow::setClientHeight(int height)
+{
+    resize(width(), height);
+}
+
+void GameWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    const qreal ratio = surface_.image().devicePixelRatio();
+    painter.drawImage(QRectF(area), surface_.image(),
+                      QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A minimised window has no client area to play in.
+    if (isMinimized())
+        return;
+    surface_.resize(size(), devicePixelRatioF());
+    if (onResize)
+        onResize();
+}
+
+void GameWindow::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (onGotFocus)
+        onGotFocus();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event)
+{
+    const std::int16_t code = virtualKeyCode(event->key());
+    if (code != 0 && onKeyDown)
+        onKeyDown(code, shiftState(event->modifiers()));
+}
+
+void GameWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key sends release and press pairs while it repeats; only the
+    // real release lets go of it.
+    if (event->isAutoRepeat())
+        return;
+    const std::int16_t code = virtualKeyCode(event->key());
+    if (code != 0 && onKeyUp)
+        onKeyUp(code, shiftState(event->modifiers()));
+}
+
+bool GameWindow::focusNextPrevChild(bool)
+{
+    // Tab is an ordinary key here, not a focus move.
+    return false;
+}
+
+}  // namespace platform

@@ -1,0 +1,42 @@
+// The main window as the window system sees it: a sizable top-level window
+// that shows its retained picture and reports resizes, focus and keys.
+#pragma once
+
+#include "platform/image_surface.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+namespace platform {
+
+class GameWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GameWindow(QWidget* parent = nullptr);
+
+    ImageSurface& surface() { return surface_; }
+
+    void setClientWidth(int width);
+    void setClientHeight(int height);
+
+    std::function<void()> onResize;
+    std::function<void()> onGotFocus;
+    std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyDown;
+    std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyUp;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    ImageSurface surface_;
+};
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+// The main window's retained picture: a backing image at the window's device
+// pixel ratio that every drawing goes into. Drawing is never antialiased, so
+// a shape drawn again in another colour covers exactly the same pixels: the
+// player's dot is wiped by its own shape, the clock by its own glyphs.
+#pragma once
+
+#include "render/surface.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+
+namespace platform {
+
+class ImageSurface final : public Surface {
+public:
+    ImageSurface();
+
+    // A new picture of the given logical size, cleared to the background.
+    void resize(QSize logicalSize, qreal devicePixelRatio);
+
+    const QImage& image() const { return image_; }
+    QSize logicalSize() const { return logicalSize_; }
+
+    // Told the logical rectangle of every change, to repaint just that.
+    std::function<void(const QRect&)> onChanged;
+
+    ColourWord BackColor() const override { return backColor_; }
+    void setBackColor(ColourWord colour) override;
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Box(float x1, float y1, float x2, float y2) override;
+    void BoxFilled(float x1, float y1, float x2, float y2) override;
+    void Circle(float cx, float cy, float radius) override;
+    void Print(const std::string& text) override;
+
+    // The font of the window: "Courier New", bold, 15.75 pt (21 pixels).
+    static QFont windowFont();
+
+private:
+    void changed(const QRectF& area);
+
+    QImage image_;
+    QSize logicalSize_;
+    ColourWord backColor_ = 0;
+    QFont font_;
+};
+
+QColor toQColor(ColourWord colour);
+
+}  // namespace platform

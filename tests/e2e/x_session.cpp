@@ -1,0 +1,328 @@
+// Starts Xvfb and openbox for the end-to-end tests and wraps the X tools
+// (xdotool, xprop, import) that find, size, photograph and type into the
+// game's windows.
+#include "e2e/x_session.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <utility>
+
+namespace {
+
+constexpr int kStartTimeoutMs = 15000;
+constexpr int kPollMs = 50;
+
+void stopProcess(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
+
+// A short pause between two looks at something the test waits for.
+void pollPause()
+{
+    QThread::msleep(kPollMs);
+}
+
+}  // namespace
+
+XSession::~XSession()
+{
+    if (windowManager_)
+        stopProcess(*windowManager_);
+    if (server_)
+        stopProcess(*server_);
+}
+
+QStringList XSession::missingTools()
+{
+    QStringList missing;
+    for (const char* tool : {"Xvfb", "openbox", "xdotool", "xprop", "import"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing << QString::fromLatin1(tool);
+    }
+    return missing;
+}
+
+bool XSession::start(QString* why)
+{
+    // -displayfd makes the server pick a free display and write its number
+    // to our pipe once it accepts connections.
+    server_ = std::make_unique<QProcess>();
+    server_->setStandardErrorFile(QProcess::nullDevice());
+    server_->start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1920x1080x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp"), QStringLiteral("-dpi"), QStringLiteral("96")});
+    if (!server_->waitForStarted(kStartTimeoutMs)) {
+        *why = QStringLiteral("Xvfb did not start: ") + server_->errorString();
+        return false;
+    }
+    QByteArray announced;
+    QElapsedTimer clock;
+    clock.start();
+    while (!announced.contains('\n')) {
+        const qint64 left = kStartTimeoutMs - clock.elapsed();
+        if (left <= 0 || server_->state() == QProcess::NotRunning) {
+            *why = QStringLiteral("Xvfb did not announce its display");
+            return false;
+        }
+        server_->waitForReadyRead(int(left));
+        announced += server_->readAllStandardOutput();
+    }
+    bool isNumber = false;
+    const int number = announced.trimmed().toInt(&isNumber);
+    if (!isNumber) {
+        *why = QStringLiteral("Xvfb announced an odd display: ") + QString::fromLocal8Bit(announced);
+        return false;
+    }
+    display_ = QStringLiteral(":%1").arg(number);
+
+    windowManager_ = std::make_unique<QProcess>();
+    windowManager_->setProcessEnvironment(environment());
+    windowManager_->setStandardOutputFile(QProcess::nullDevice());
+    windowManager_->setStandardErrorFile(QProcess::nullDevice());
+    windowManager_->start(QStringLiteral("openbox"), {});
+    if (!windowManager_->waitForStarted(kStartTimeoutMs)) {
+        *why = QStringLiteral("openbox did not start: ") + windowManager_->errorString();
+        return false;
+    }
+    if (!waitForWindowManager(kStartTimeoutMs)) {
+        *why = QStringLiteral("openbox did not take charge of display ") + display_;
+        return false;
+    }
+    return true;
+}
+
+bool XSession::waitForWindowManager(int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        const CommandResult probe =
+            run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        if (probe.ok() && probe.out.contains("window id"))
+            return true;
+        if (windowManager_->state() == QProcess::NotRunning)
+            return false;
+        pollPause();
+    }
+    return false;
+}
+
+QProcessEnvironment XSession::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("XAUTHORITY"));
+    return env;
+}
+
+CommandResult XSession::run(const QString& program, const QStringList& args, int timeoutMs) const
+{
+    CommandResult result;
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, args);
+    if (!process.waitForStarted(5000)) {
+        result.err = process.errorString().toLocal8Bit();
+        return result;
+    }
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(3000);
+        result.err = process.readAllStandardError();
+        return result;
+    }
+    result.finished = process.exitStatus() == QProcess::NormalExit;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QList<WindowId> XSession::findWindows(const QString& titlePattern) const
+{
+    // xdotool exits with 1 when nothing matches; that is just an empty list.
+    const CommandResult found = run(QStringLiteral("xdotool"),
+                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--name"), titlePattern});
+    QList<WindowId> windows;
+    if (!found.finished)
+        return windows;
+    for (const QByteArray& line : found.out.split('\n')) {
+        bool isNumber = false;
+        const WindowId id = line.trimmed().toULongLong(&isNumber);
+        if (isNumber)
+            windows << id;
+    }
+    return windows;
+}
+
+std::optional<WindowId> XSession::waitForWindow(const QString& titlePattern, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        const QList<WindowId> windows = findWindows(titlePattern);
+        if (!windows.isEmpty())
+            return windows.first();
+        pollPause();
+    } while (clock.elapsed() < timeoutMs);
+    return std::nullopt;
+}
+
+QSize XSession::clientSize(WindowId window) const
+{
+    const CommandResult geometry =
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window)});
+    if (!geometry.ok())
+        return {};
+    int width = -1;
+    int height = -1;
+    for (const QByteArray& line : geometry.out.split('\n')) {
+        if (line.startsWith("WIDTH="))
+            width = line.mid(6).trimmed().toInt();
+        else if (line.startsWith("HEIGHT="))
+            height = line.mid(7).trimmed().toInt();
+    }
+    return {width, height};
+}
+
+QImage XSession::grab(WindowId window) const
+{
+    const CommandResult shot = run(QStringLiteral("import"),
+                                   {QStringLiteral("-window"), QString::number(window), QStringLiteral("png:-")});
+    if (!shot.ok())
+        return {};
+    return QImage::fromData(shot.out, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+bool XSession::activate(WindowId window) const
+{
+    return run(QStringLiteral("xdotool"),
+               {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(window)}, 5000)
+        .ok();
+}
+
+bool XSession::resize(WindowId window, QSize size) const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), QString::number(window),
+                                           QString::number(size.width()), QString::number(size.height())})
+        .ok();
+}
+
+bool XSession::keyDown(const QString& key) const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("keydown"), key}).ok();
+}
+
+bool XSession::keyUp(const QString& key) const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), key}).ok();
+}
+
+bool XSession::key(const QString& key) const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("key"), key}).ok();
+}
+
+KeyHold::KeyHold(const XSession& session, QString key) : session_(session), key_(std::move(key))
+{
+    pressed_ = session_.keyDown(key_);
+}
+
+KeyHold::~KeyHold()
+{
+    if (pressed_)
+        session_.keyUp(key_);
+}
+
+GameRun::GameRun(const XSession& session) : session_(session) {}
+
+GameRun::~GameRun()
+{
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+QString GameRun::folder() const
+{
+    return root_.filePath(QStringLiteral("game"));
+}
+
+bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why)
+{
+    if (!root_.isValid() || !QDir(root_.path()).mkdir(QStringLiteral("game"))) {
+        *why = QStringLiteral("no temporary folder for the game");
+        return false;
+    }
+    const QString program = QDir(folder()).filePath(QStringLiteral("orvo"));
+    if (!QFile::copy(QStringLiteral(ORVO_PROGRAM), program)) {
+        *why = QStringLiteral("cannot copy the program from ") + QStringLiteral(ORVO_PROGRAM);
+        return false;
+    }
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    for (auto it = dataFiles.cbegin(); it != dataFiles.cend(); ++it) {
+        QFile file(QDir(folder()).filePath(it.key()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size()) {
+            *why = QStringLiteral("cannot write ") + file.fileName();
+            return false;
+        }
+    }
+
+    QProcessEnvironment env = session_.environment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
+                                "QT_FONT_DPI", "QT_AUTO_SCREEN_SCALE_FACTOR"})
+        env.remove(QString::fromLatin1(scaling));
+    process_.setProcessEnvironment(env);
+    // Run from elsewhere, so that the game has to find its files beside itself.
+    process_.setWorkingDirectory(root_.path());
+    process_.setStandardOutputFile(root_.filePath(QStringLiteral("stdout.txt")));
+    process_.setStandardErrorFile(root_.filePath(QStringLiteral("stderr.txt")));
+    process_.start(program, {});
+    if (!process_.waitForStarted(10000)) {
+        *why = QStringLiteral("the game did not start: ") + process_.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> GameRun::fileBytes(const QString& name) const
+{
+    QFile file(QDir(folder()).filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+ExitResult GameRun::waitForExit(int timeoutMs)
+{
+    ExitResult result;
+    if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(timeoutMs))
+        return result;
+    result.kind = process_.exitStatus() == QProcess::NormalExit ? ExitResult::Exited : ExitResult::Crashed;
+    result.code = process_.exitCode();
+    return result;
+}
+
+QByteArray GameRun::standardError() const
+{
+    QFile file(root_.filePath(QStringLiteral("stderr.txt")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,0 +1,126 @@
+// A private X server with a window manager for the end-to-end tests, the X
+// tools that drive the real game in it, and a run of the game from a folder
+// of its own.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QMap>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+using WindowId = qulonglong;
+
+struct CommandResult {
+    bool finished = false;  // false: did not start, or timed out and was killed
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+
+    bool ok() const { return finished && exitCode == 0; }
+};
+
+// Xvfb with openbox on a display number of the server's own choosing; both
+// are stopped when the session is destroyed.
+class XSession {
+public:
+    XSession() = default;
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    // The tools the session needs that are not on the PATH.
+    static QStringList missingTools();
+
+    bool start(QString* why);
+    QString display() const { return display_; }
+
+    // The caller's environment pointed at this session's display.
+    QProcessEnvironment environment() const;
+
+    // Runs a command on this display; one that outlives timeoutMs is killed.
+    CommandResult run(const QString& program, const QStringList& args, int timeoutMs = 10000) const;
+
+    // Visible windows whose title matches the regular expression.
+    QList<WindowId> findWindows(const QString& titlePattern) const;
+    std::optional<WindowId> waitForWindow(const QString& titlePattern, int timeoutMs) const;
+
+    // Size of the window's client area; invalid when it cannot be read.
+    QSize clientSize(WindowId window) const;
+
+    // The client area as it is on the screen; null when it cannot be taken.
+    QImage grab(WindowId window) const;
+
+    bool activate(WindowId window) const;
+    bool resize(WindowId window, QSize size) const;
+
+    // Keys go to the focused window, through the server's test extension;
+    // names are X keysym names such as Right, Escape or shift+n.
+    bool keyDown(const QString& key) const;
+    bool keyUp(const QString& key) const;
+    bool key(const QString& key) const;
+
+private:
+    bool waitForWindowManager(int timeoutMs) const;
+
+    std::unique_ptr<QProcess> server_;
+    std::unique_ptr<QProcess> windowManager_;
+    QString display_;
+};
+
+// Holds a key down for its lifetime, so that a failing check cannot leave a
+// key pressed for the tests that follow.
+class KeyHold {
+public:
+    KeyHold(const XSession& session, QString key);
+    ~KeyHold();
+    KeyHold(const KeyHold&) = delete;
+    KeyHold& operator=(const KeyHold&) = delete;
+
+    bool pressed() const { return pressed_; }
+
+private:
+    const XSession& session_;
+    QString key_;
+    bool pressed_ = false;
+};
+
+struct ExitResult {
+    enum Kind { StillRunning, Exited, Crashed };
+    Kind kind = StillRunning;
+    int code = -1;
+};
+
+// One run of the game from a temporary copy of its folder: the program and
+// the data files the test gives. The program is killed when the run is
+// destroyed, whatever state the test left it in.
+class GameRun {
+public:
+    explicit GameRun(const XSession& session);
+    ~GameRun();
+    GameRun(const GameRun&) = delete;
+    GameRun& operator=(const GameRun&) = delete;
+
+    // dataFiles maps a file name to its raw bytes.
+    bool start(const QMap<QString, QByteArray>& dataFiles, QString* why);
+
+    QString folder() const;
+    // The bytes of a file in the game's folder, or nothing when it is missing.
+    std::optional<QByteArray> fileBytes(const QString& name) const;
+
+    ExitResult waitForExit(int timeoutMs);
+    QByteArray standardError() const;
+
+private:
+    const XSession& session_;
+    QTemporaryDir root_;
+    QProcess process_;
+};

@@ -1,0 +1,47 @@
+// A main window for widget tests: its own data files in a temporary folder,
+// scripted dialogs, a seeded random source and a fixed time of day.
+#pragma once
+
+#include "main_window/form1.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_random.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+struct DataFiles {
+    std::string high;   // raw bytes; empty string means "leave the file out"
+    std::string name;
+    std::string style;
+
+    // The files of a fresh installation with the given style record.
+    static DataFiles defaults(const std::string& styleRecord = "12648447,6299680,0\r\n");
+};
+
+class TestGame {
+public:
+    explicit TestGame(const DataFiles& files = DataFiles::defaults(), std::uint64_t seed = 7);
+
+    Form1& form() { return *form_; }
+    ScriptedDialogs& dialogs() { return dialogs_; }
+    SeededRandom& random() { return random_; }
+    QString folder() const { return dir_.path(); }
+    std::string fileBytes(const char* name) const;
+
+    int endedWith = -1;  // the status endProgram was called with
+
+    // Loads, shows and waits until the first maze is drawn and the window
+    // has the focus. False when any step failed.
+    bool start();
+
+private:
+    QTemporaryDir dir_;
+    ScriptedDialogs dialogs_;
+    SeededRandom random_;
+    std::unique_ptr<Form1> form_;
+};
+
+// The bytes of the default High.dat (the scrambled text of 0).
+std::string defaultHighDat();

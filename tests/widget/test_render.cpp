@@ -1,0 +1,238 @@
+// The drawing model on a real backing image: style-1 pixels of small
+// hand-made grids, the goal disc, the shared closing steps, and the exactness
+// that lets the game wipe a dot or a clock reading by drawing it again.
+#include "platform/image_surface.h"
+#include "render/maze_renderer.h"
+#include "common/colour.h"
+#include "play/movement.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr ColourWord kFore = RGB(255, 255, 192);
+constexpr ColourWord kBack = RGB(32, 32, 96);
+constexpr ColourWord kWindow = RGB(200, 0, 0);  // a background unlike both
+
+QColor colourAt(const platform::ImageSurface& s, double x, double y)
+{
+    const qreal r = s.image().devicePixelRatio();
+    return s.image().pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
+}
+
+QColor q(ColourWord c)
+{
+    return platform::toQColor(c);
+}
+
+// A W x H grid with every interior cell a passage, to be walled by hand.
+std::unique_ptr<MazeGrid> openGrid(int W, int H)
+{
+    auto grid = std::make_unique<MazeGrid>();
+    for (int y = 1; y < H; ++y)
+        for (int x = 1; x < W; ++x)
+            (*grid)(x, y) = 1;
+    return grid;
+}
+
+struct Drawn {
+    platform::ImageSurface surface;
+    std::string name = "<No One>";
+};
+
+void draw(Drawn& d, const MazeGrid& grid, int W, int H, int goalY, int style, qreal ratio = 1.0)
+{
+    d.surface.resize(QSize(15 * W + 60, 15 * H + 75), ratio);
+    d.surface.setBackColor(kWindow);
+    const MazeScene scene {grid, static_cast<std::int16_t>(W), static_cast<std::int16_t>(H),
+                           static_cast<std::int16_t>(goalY), ClockReading {}, 0, d.name, kFore, kBack};
+    drawInStyle(d.surface, scene, static_cast<std::int16_t>(style));
+}
+
+float c(int n)
+{
+    return cellCentreX(static_cast<std::int16_t>(n));
+}
+
+// The pixels of one colour in an image, as a set of points.
+QList<QPoint> pixelsOf(const QImage& image, const QColor& colour)
+{
+    QList<QPoint> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                found.append(QPoint(x, y));
+    return found;
+}
+
+}  // namespace
+
+class TestRender : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void styleOneStrokes_data();
+    void styleOneStrokes();
+    void styleOneOutlineBand();
+    void goalDiscIsCentredInColumnBeforeTheFrame_data();
+    void goalDiscIsCentredInColumnBeforeTheFrame();
+    void circleRedrawnInAnotherColourLeavesNoTrace_data();
+    void circleRedrawnInAnotherColourLeavesNoTrace();
+    void printedTextWipedByReprinting();
+    void unknownStyleDrawsNothing();
+};
+
+void TestRender::styleOneStrokes_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio1") << 1.0;
+    QTest::newRow("ratio2") << 2.0;
+}
+
+void TestRender::styleOneStrokes()
+{
+    QFETCH(qreal, ratio);
+    // An 8 x 7 maze: an isolated wall at (2, 2); walls at (5, 2) and (6, 3)
+    // touching only at a corner; a wall pair (4, 5)-(5, 5) touching by a side.
+    const int W = 8, H = 7;
+    auto grid = openGrid(W, H);
+    MazeGrid& m = *grid;
+    m(2, 2) = 0;
+    m(5, 2) = 0;
+    m(6, 3) = 0;
+    m(4, 5) = 0;
+    m(5, 5) = 0;
+
+    Drawn d;
+    draw(d, m, W, H, 3, 0, ratio);
+
+    // Passage centres show the passage colour.
+    QCOMPARE(colourAt(d.surface, c(3), c(3)), q(kFore));
+    QCOMPARE(colourAt(d.surface, c(1), c(4)), q(kFore));
+    // A wall with no wall among its eight neighbours gets no stroke.
+    QCOMPARE(colourAt(d.surface, c(2), c(2)), q(kFore));
+    // Corner-touching walls are joined by a diagonal through the corner.
+    QCOMPARE(colourAt(d.surface, 15 * 6 + 15, 15 * 3 + 15), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(5), c(2)), q(kBack));
+    // Side-touching walls: a bar between the centres; the cells beside the bar
+    // keep the passage colour at their centres.
+    QCOMPARE(colourAt(d.surface, 15 * 5 + 15, c(5)), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(4), c(4)), q(kFore));
+    QCOMPARE(colourAt(d.surface, c(4), c(6)), q(kFore));
+    // Strokes have round caps: the cap reaches 6 pixels beyond the centre.
+    QCOMPARE(colourAt(d.surface, c(4) - 5, c(5)), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(4) - 8, c(5)), q(kFore));
+}
+
+void TestRender::styleOneOutlineBand()
+{
+    const int W = 8, H = 7;
+    auto grid = openGrid(W, H);
+    Drawn d;
+    draw(d, *grid, W, H, 3, 0);
+
+    const float bottom = 15 * H + 30;
+    const float right = 15 * W + 30;
+    // Six pixels outside the maze rectangle are in the wall colour, the
+    // window beyond them keeps its own background.
+    QCOMPARE(colourAt(d.surface, 9, 60), q(kBack));
+    QCOMPARE(colourAt(d.surface, 7, 60), q(kWindow));
+    QCOMPARE(colourAt(d.surface, 60, 9), q(kBack));
+    QCOMPARE(colourAt(d.surface, 60, 7), q(kWindow));
+    QCOMPARE(colourAt(d.surface, right + 5, 60), q(kBack));
+    // The frame strokes reach out to the centres of the column beyond W.
+    QCOMPARE(colourAt(d.surface, c(W + 1) + 5, 60), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(W + 1) + 7, 60), q(kWindow));
+    QCOMPARE(colourAt(d.surface, 20, bottom + 5), q(kBack));
+}
+
+void TestRender::goalDiscIsCentredInColumnBeforeTheFrame_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<qreal>("ratio");
+    for (int style : {0, 1, 2})
+        for (qreal ratio : {1.0, 2.0})
+            QTest::addRow("style%d_ratio%d", style + 1, static_cast<int>(ratio)) << style << ratio;
+}
+
+void TestRender::goalDiscIsCentredInColumnBeforeTheFrame()
+{
+    QFETCH(int, style);
+    QFETCH(qreal, ratio);
+    const int W = 8, H = 7, goalY = 4;
+    auto grid = openGrid(W, H);
+    Drawn d;
+    draw(d, *grid, W, H, goalY, style, ratio);
+
+    const QList<QPoint> blue = pixelsOf(d.surface.image(), q(kGoalColour));
+    QVERIFY(!blue.isEmpty());
+    const QPointF centre(c(W - 1) * ratio, c(goalY) * ratio);
+    QPointF sum;
+    for (const QPoint& p : blue) {
+        QVERIFY2(QLineF(QPointF(p) + QPointF(0.5, 0.5), centre).length() <= 4.5 * ratio, "blue outside the disc");
+        sum += QPointF(p) + QPointF(0.5, 0.5);
+    }
+    const QPointF mean = sum / blue.size();
+    QVERIFY(qAbs(mean.x() - centre.x()) < 1.0 && qAbs(mean.y() - centre.y()) < 1.0);
+}
+
+void TestRender::circleRedrawnInAnotherColourLeavesNoTrace_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio1") << 1.0;
+    QTest::newRow("ratio2") << 2.0;
+}
+
+void TestRender::circleRedrawnInAnotherColourLeavesNoTrace()
+{
+    QFETCH(qreal, ratio);
+    platform::ImageSurface s;
+    s.resize(QSize(120, 120), ratio);
+    s.setBackColor(kFore);
+    for (int cell = 0; cell < 4; ++cell) {
+        s.FillStyle = 0;
+        s.FillColor = s.ForeColor = kPlayerColour;
+        s.Circle(c(cell), c(cell + 1), 3.0f);
+        const QList<QPoint> green = pixelsOf(s.image(), q(kPlayerColour));
+        QVERIFY(!green.isEmpty());
+        // The dot stays within its small square around the centre.
+        for (const QPoint& p : green)
+            QVERIFY(qAbs(p.x() + 0.5 - c(cell) * ratio) <= 4 * ratio && qAbs(p.y() + 0.5 - c(cell + 1) * ratio) <= 4 * ratio);
+        s.FillColor = s.ForeColor = kFore;
+        s.Circle(c(cell), c(cell + 1), 3.0f);
+        QVERIFY(pixelsOf(s.image(), q(kPlayerColour)).isEmpty());
+    }
+}
+
+void TestRender::printedTextWipedByReprinting()
+{
+    platform::ImageSurface s;
+    s.resize(QSize(700, 60), 1.0);
+    s.setBackColor(kBack);
+    const QImage blank = s.image().copy();
+    s.ForeColor = kFore;
+    s.CurrentX = 30;
+    s.CurrentY = 1.5f;
+    s.Print(clockLine({125, 7}));
+    QVERIFY(s.image() != blank);
+    s.ForeColor = kBack;
+    s.CurrentX = 30;
+    s.CurrentY = 1.5f;
+    s.Print(clockLine({125, 7}));
+    QCOMPARE(s.image(), blank);
+}
+
+void TestRender::unknownStyleDrawsNothing()
+{
+    const int W = 8, H = 7;
+    auto grid = openGrid(W, H);
+    Drawn d;
+    draw(d, *grid, W, H, 3, 3);
+    QCOMPARE(pixelsOf(d.surface.image(), q(kWindow)).size(),
+             static_cast<qsizetype>(d.surface.image().width()) * d.surface.image().height());
+}
+
+QTEST_MAIN(TestRender)
+#include "test_render.moc"
