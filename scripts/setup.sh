@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs whatever the game and its tests need on Debian 12, then builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    g++ cmake ninja-build qt6-base-dev fonts-liberation2
+    xvfb xauth openbox xdotool imagemagick x11-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
+
+cmake --preset default
+cmake --build --preset default

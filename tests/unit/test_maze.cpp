@@ -1,0 +1,573 @@
+// The maze grid and its generator: the grid's bounds and clearing, the dig
+// rule of Can_Dig on hand-made grids, walks replayed from a scripted random
+// source, the shape of mazes dug from many seeds, and the game's own
+// random source.
+#include "maze/generator.h"
+#include "maze/maze_grid.h"
+#include "support/scripted_random.h"
+
+#include <QPoint>
+#include <QStringList>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+namespace {
+
+// Draws that pick a direction: floor(4r) + 1 gives 1 left, 2 up, 3 right,
+// 4 down.
+constexpr double kLeft = 0.1;
+constexpr double kUp = 0.3;
+constexpr double kRight = 0.6;
+constexpr double kDown = 0.9;
+
+// A picture covers columns 0..W and rows 0..H: '#' is a wall, '.' a passage,
+// '@' the walker's cell (a passage) and 'o' the walker on a wall.
+struct Picture {
+    std::int16_t W = 0;
+    std::int16_t H = 0;
+    QPoint walker {-1, -1};
+};
+
+Picture paint(MazeGrid& maze, const QStringList& rows)
+{
+    Picture p;
+    p.W = static_cast<std::int16_t>(rows.first().size() - 1);
+    p.H = static_cast<std::int16_t>(rows.size() - 1);
+    for (int y = 0; y < rows.size(); ++y) {
+        for (int x = 0; x < rows[y].size(); ++x) {
+            const QChar c = rows[y][x];
+            maze(x, y) = (c == u'.' || c == u'@') ? 1 : 0;
+            if (c == u'@' || c == u'o')
+                p.walker = QPoint(x, y);
+        }
+    }
+    return p;
+}
+
+// The passage cells of columns 0..W and rows 0..H, row by row.
+QList<QPoint> passagesIn(const MazeGrid& maze, int W, int H)
+{
+    QList<QPoint> cells;
+    for (int y = 0; y <= H; ++y)
+        for (int x = 0; x <= W; ++x)
+            if (maze(x, y) != 0)
+                cells.append(QPoint(x, y));
+    return cells;
+}
+
+void dirtyEverything(MazeGrid& maze)
+{
+    for (int y = 0; y < MazeGrid::kCleared; ++y)
+        for (int x = 0; x < MazeGrid::kCleared; ++x)
+            maze(x, y) = static_cast<std::int16_t>(1 + (x + y) % 5);
+}
+
+// What the shape checks found in one maze; empty strings mean no fault.
+struct Shape {
+    QString fault;
+    int passages = 0;
+};
+
+// Checks the shape every generated maze must have: walls on and outside the
+// frame, cell values 0 or 1, one connected network without loops, and no
+// 2 x 2 block of passage. `margin` extra columns and rows beyond the frame
+// are searched for stray passages.
+Shape checkShape(const MazeGrid& maze, int W, int H, int margin)
+{
+    Shape s;
+    const int lastX = std::min(W + margin, MazeGrid::kSize - 1);
+    const int lastY = std::min(H + margin, MazeGrid::kSize - 1);
+    QPoint first(-1, -1);
+    for (int y = 0; y <= lastY; ++y) {
+        for (int x = 0; x <= lastX; ++x) {
+            const std::int16_t v = maze(x, y);
+            if (v != 0 && v != 1)
+                return {QStringLiteral("cell (%1, %2) holds %3").arg(x).arg(y).arg(v), 0};
+            if (v == 0)
+                continue;
+            if (x < 1 || x > W - 1 || y < 1 || y > H - 1)
+                return {QStringLiteral("passage outside the dug area at (%1, %2)").arg(x).arg(y), 0};
+            ++s.passages;
+            if (first.x() < 0)
+                first = QPoint(x, y);
+        }
+    }
+    if (s.passages == 0)
+        return {QStringLiteral("no passage at all"), 0};
+
+    int edges = 0;
+    for (int y = 1; y < H; ++y) {
+        for (int x = 1; x < W; ++x) {
+            if (maze(x, y) == 0)
+                continue;
+            edges += maze(x + 1, y) != 0;
+            edges += maze(x, y + 1) != 0;
+            if (maze(x + 1, y) && maze(x, y + 1) && maze(x + 1, y + 1))
+                return {QStringLiteral("2 x 2 block of passage at (%1, %2)").arg(x).arg(y), 0};
+        }
+    }
+    if (edges != s.passages - 1)
+        return {QStringLiteral("%1 passages joined by %2 sides: not a tree").arg(s.passages).arg(edges), 0};
+
+    std::vector<char> seen(static_cast<std::size_t>(W + 1) * (H + 1), 0);
+    auto mark = [&](int x, int y) {
+        char& m = seen[static_cast<std::size_t>(y) * (W + 1) + x];
+        const bool fresh = m == 0;
+        m = 1;
+        return fresh;
+    };
+    std::deque<QPoint> queue {first};
+    mark(first.x(), first.y());
+    int reached = 0;
+    while (!queue.empty()) {
+        const QPoint p = queue.front();
+        queue.pop_front();
+        ++reached;
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint q = p + step;
+            if (maze(q.x(), q.y()) != 0 && mark(q.x(), q.y()))
+                queue.push_back(q);
+        }
+    }
+    if (reached != s.passages)
+        return {QStringLiteral("only %1 of %2 passages connected").arg(reached).arg(s.passages), 0};
+    return s;
+}
+
+QPoint expectedStart(const MazeGrid& maze)
+{
+    for (const QPoint p : {QPoint(1, 1), QPoint(2, 1), QPoint(1, 2)})
+        if (maze(p.x(), p.y()) != 0)
+            return p;
+    return QPoint(1, 1);
+}
+
+} // namespace
+
+class TestMaze : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void atOutsideTheGridIsWall_data();
+    void atOutsideTheGridIsWall();
+    void clearResetsTheBlockBelow1000();
+
+    void canDig_data();
+    void canDig();
+
+    void scriptedWalk_data();
+    void scriptedWalk();
+
+    void generatedMazes_data();
+    void generatedMazes();
+    void sameSeedSameMaze();
+
+    void fastRandomStaysInRangeAndIsUniform_data();
+    void fastRandomStaysInRangeAndIsUniform();
+    void fastRandomReseeding();
+};
+
+void TestMaze::atOutsideTheGridIsWall_data()
+{
+    // A passage is planted where a careless index computation would land.
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("plantX");
+    QTest::addColumn<int>("plantY");
+
+    QTest::newRow("leftOfColumn0") << -1 << 5 << 1000 << 4;
+    QTest::newRow("rightOfColumn1000") << 1001 << 5 << 0 << 6;
+    QTest::newRow("aboveRow0") << 5 << -1 << 5 << 1000;
+    QTest::newRow("belowRow1000") << 5 << 1001 << 5 << 0;
+    QTest::newRow("farCorner") << 1001 << 1001 << 1000 << 1000;
+}
+
+void TestMaze::atOutsideTheGridIsWall()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, plantX);
+    QFETCH(int, plantY);
+
+    MazeGrid maze;
+    maze(plantX, plantY) = 1;
+    QCOMPARE(maze.at(plantX, plantY), std::int16_t(1));
+    QCOMPARE(maze.at(x, y), std::int16_t(0));
+}
+
+void TestMaze::clearResetsTheBlockBelow1000()
+{
+    MazeGrid maze;
+    dirtyEverything(maze);
+    // Cells of index 1000 are outside the cleared block and must keep
+    // whatever they hold.
+    maze(1000, 3) = 7;
+    maze(3, 1000) = 8;
+    maze(1000, 1000) = 9;
+
+    maze.clear();
+
+    for (int y = 0; y < MazeGrid::kCleared; ++y)
+        for (int x = 0; x < MazeGrid::kCleared; ++x)
+            if (maze(x, y) != 0)
+                QFAIL(qPrintable(QStringLiteral("(%1, %2) not cleared").arg(x).arg(y)));
+    QCOMPARE(maze(1000, 3), std::int16_t(7));
+    QCOMPARE(maze(3, 1000), std::int16_t(8));
+    QCOMPARE(maze(1000, 1000), std::int16_t(9));
+    QCOMPARE(maze(1000, 0), std::int16_t(0));
+    QCOMPARE(maze(0, 1000), std::int16_t(0));
+}
+
+void TestMaze::canDig_data()
+{
+    QTest::addColumn<QStringList>("picture");
+    QTest::addColumn<int>("expected");
+
+    // A fresh grid: from (1, 1) right and down are allowed.
+    QTest::newRow("emptyGridFromStart") << QStringList {
+        "#####",
+        "#o###",
+        "#####",
+        "#####",
+        "#####",
+    } << -1;
+    // W = H = 2: every move from (1, 1) fails its range test.
+    QTest::newRow("allOutOfRange") << QStringList {
+        "###",
+        "#@#",
+        "###",
+    } << 0;
+    // Each diagonal passage blocks the two moves whose targets it touches.
+    QTest::newRow("allFourBlocked") << QStringList {
+        "#####",
+        "#.#.#",
+        "##@##",
+        "#.#.#",
+        "#####",
+    } << 0;
+    QTest::newRow("onlyLeftAllowed") << QStringList {
+        "#####",
+        "###.#",
+        "##@##",
+        "###.#",
+        "#####",
+    } << -1;
+    QTest::newRow("onlyUpAllowed") << QStringList {
+        "#####",
+        "#####",
+        "##@##",
+        "#.#.#",
+        "#####",
+    } << -1;
+    QTest::newRow("onlyRightAllowed") << QStringList {
+        "#####",
+        "#.###",
+        "##@##",
+        "#.###",
+        "#####",
+    } << -1;
+    QTest::newRow("onlyDownAllowed") << QStringList {
+        "#####",
+        "#.#.#",
+        "##@##",
+        "#####",
+        "#####",
+    } << -1;
+    // Cells two steps away in the direction of the move block it as well.
+    QTest::newRow("blockedByFarCells") << QStringList {
+        "#######",
+        "#######",
+        "###.###",
+        "##.@.##",
+        "###.###",
+        "#######",
+        "#######",
+    } << 0;
+    // Left and up are out of range; (2, 2) blocks both right and down.
+    QTest::newRow("cornerBlocked") << QStringList {
+        "#####",
+        "#@###",
+        "##.##",
+        "#####",
+        "#####",
+    } << 0;
+    // The passage to the right hangs off the walker's cell alone: stepping
+    // back onto it is allowed. Down is blocked by (1, 3).
+    QTest::newRow("ontoDeadEndPassage") << QStringList {
+        "#####",
+        "#@.##",
+        "#####",
+        "#.###",
+        "#####",
+    } << -1;
+    // The same passage with a second neighbour is no dead end.
+    QTest::newRow("ontoPassageWithSecondNeighbour") << QStringList {
+        "#####",
+        "#@..#",
+        "#####",
+        "#.###",
+        "#####",
+    } << 0;
+    // Column W and row H are wall but lie out of range: the walker in the
+    // corner (W - 1, H - 1) cannot move right or down even onto walls.
+    QTest::newRow("rightAndBottomFrameOutOfRange") << QStringList {
+        "####",
+        "#.##",
+        "##@#",
+        "####",
+    } << 0;
+    QTest::newRow("onlyMoveIsIntoTheFrame") << QStringList {
+        "####",
+        "#.##",
+        "#.@#",
+        "####",
+    } << 0;
+}
+
+void TestMaze::canDig()
+{
+    QFETCH(QStringList, picture);
+    QFETCH(int, expected);
+
+    MazeGrid maze;
+    const Picture p = paint(maze, picture);
+    const MazeGrid before = maze;
+
+    const std::int16_t result = Can_Dig(maze, p.W, p.H, static_cast<std::int16_t>(p.walker.x()),
+                                        static_cast<std::int16_t>(p.walker.y()));
+    QCOMPARE(int(result), expected);
+    QCOMPARE(passagesIn(maze, p.W, p.H), passagesIn(before, p.W, p.H));
+}
+
+void TestMaze::scriptedWalk_data()
+{
+    QTest::addColumn<int>("W");
+    QTest::addColumn<int>("H");
+    QTest::addColumn<int>("digLimit");
+    QTest::addColumn<QList<double>>("script");
+    QTest::addColumn<int>("goalBefore");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("goalAfter");
+    QTest::addColumn<QPoint>("start");
+
+    // Only a passage at (2, 1): (1, 1) is never dug, the start moves there.
+    // The two out-of-range draws first must not end the walk or jump.
+    QTest::newRow("startRightOfCorner")
+        << 6 << 4 << 1 << QList<double> {kLeft, kUp, kRight} << 0
+        << QStringList {"######", "#o.###", "######", "######", "######"} << 0 << QPoint(2, 1);
+    QTest::newRow("startBelowCorner")
+        << 6 << 4 << 1 << QList<double> {kDown} << 0
+        << QStringList {"######", "#o####", "#.####", "######", "######"} << 0 << QPoint(1, 2);
+    // Both (2, 1) and (1, 2) are passages while (1, 1) is wall: (2, 1) wins.
+    QTest::newRow("startPrefersRight")
+        << 6 << 4 << 3 << QList<double> {kRight, kDown, kLeft} << 0
+        << QStringList {"######", "#o.###", "#..###", "######", "######"} << 0 << QPoint(2, 1);
+    // Down, right, back left onto the dead end (1, 2), up into the corner:
+    // there up and left are out of range and do not jump; right is blocked
+    // by (2, 2), so (1, 1) is a dead end in column 1. The jump lands on
+    // (2, 2) and one more step ends the walk. Goal_Y keeps its old value.
+    QTest::newRow("deadEndOutsideGoalColumnKeepsGoalY")
+        << 6 << 4 << 5
+        << QList<double> {kDown, kRight, kLeft, kUp, kUp, kLeft, kRight, 0.2, 0.3, kRight} << 17
+        << QStringList {"######", "#@####", "#...##", "######", "######"} << 17 << QPoint(1, 1);
+    // Column 2 is the goal column of a 3-wide maze. Dead end at (2, 3), jump
+    // to (1, 2), up, right into a dead end at (2, 1), jump to (1, 1), and
+    // step back onto (2, 1), which counts as the last step. The later dead
+    // end sets Goal_Y.
+    QTest::newRow("lastDeadEndInGoalColumnSetsGoalY")
+        << 3 << 4 << 6
+        << QList<double> {kDown, kDown, kRight, kLeft, 0.1, 0.3, kUp, kRight, kDown, 0.1, 0.1, kRight}
+        << 17 << QStringList {"####", "#@.#", "#.##", "#..#", "####"} << 1 << QPoint(1, 1);
+}
+
+void TestMaze::scriptedWalk()
+{
+    QFETCH(int, W);
+    QFETCH(int, H);
+    QFETCH(int, digLimit);
+    QFETCH(QList<double>, script);
+    QFETCH(int, goalBefore);
+    QFETCH(QStringList, expected);
+    QFETCH(int, goalAfter);
+    QFETCH(QPoint, start);
+
+    MazeGrid wanted;
+    paint(wanted, expected);
+
+    MazeGrid maze;
+    dirtyEverything(maze);
+    ScriptedRandom random(std::vector<double>(script.begin(), script.end()));
+    random.reseed(0.0);
+    std::int16_t goalY = static_cast<std::int16_t>(goalBefore);
+
+    const DigOutcome out = digMaze(maze, static_cast<std::int16_t>(W), static_cast<std::int16_t>(H),
+                                   static_cast<std::int16_t>(digLimit), random, goalY);
+
+    // A walk that strays from the script needs more numbers than scripted.
+    QCOMPARE(random.used(), std::size_t(script.size()));
+    QCOMPARE(passagesIn(maze, W + 2, H + 2), passagesIn(wanted, W, H));
+    QCOMPARE(int(goalY), goalAfter);
+    QCOMPARE(QPoint(out.startX, out.startY), start);
+}
+
+void TestMaze::generatedMazes_data()
+{
+    QTest::addColumn<int>("W");
+    QTest::addColumn<int>("H");
+    QTest::addColumn<int>("seeds");
+    // Large enough that a walk always meets a dead end in the goal column.
+    QTest::addColumn<bool>("goalAlwaysSet");
+
+    QTest::newRow("initial42x21") << 42 << 21 << 200 << true;
+    QTest::newRow("size43x22") << 43 << 22 << 200 << true;
+    QTest::newRow("size60x30") << 60 << 30 << 200 << true;
+    QTest::newRow("size126x66") << 126 << 66 << 200 << true;
+    QTest::newRow("size254x129") << 254 << 129 << 60 << true;
+    QTest::newRow("tiny3x3") << 3 << 3 << 200 << false;
+    QTest::newRow("narrow3x40") << 3 << 40 << 200 << false;
+    QTest::newRow("flat40x3") << 40 << 3 << 200 << false;
+    QTest::newRow("odd7x13") << 7 << 13 << 200 << false;
+    QTest::newRow("widest999x32") << 999 << 32 << 20 << false;
+    QTest::newRow("tallest32x999") << 32 << 999 << 20 << false;
+}
+
+void TestMaze::generatedMazes()
+{
+    QFETCH(int, W);
+    QFETCH(int, H);
+    QFETCH(int, seeds);
+    QFETCH(bool, goalAlwaysSet);
+
+    const auto w = static_cast<std::int16_t>(W);
+    const auto h = static_cast<std::int16_t>(H);
+    const auto digLimit = static_cast<std::int16_t>(W * H);
+
+    MazeGrid maze;
+    dirtyEverything(maze);
+    for (int seed = 1; seed <= seeds; ++seed) {
+        SeededRandom random(static_cast<std::uint64_t>(seed) * 7919u + static_cast<std::uint64_t>(W));
+        random.reseed(0.0);
+        std::int16_t goalY = -1;
+        const DigOutcome out = digMaze(maze, w, h, digLimit, random, goalY);
+        const QString where = QStringLiteral("seed %1: ").arg(seed);
+
+        // The first maze follows a dirty grid: search all of it for leftovers.
+        const int margin = seed == 1 ? MazeGrid::kSize : 2;
+        const Shape shape = checkShape(maze, W, H, margin);
+        QVERIFY2(shape.fault.isEmpty(), qPrintable(where + shape.fault));
+        QVERIFY2(shape.passages < digLimit, qPrintable(where + QString::number(shape.passages)));
+
+        const QPoint start(out.startX, out.startY);
+        QCOMPARE(start, expectedStart(maze));
+        QVERIFY2(maze(start.x(), start.y()) != 0, qPrintable(where + "start on a wall"));
+
+        if (goalAlwaysSet)
+            QVERIFY2(goalY != -1, qPrintable(where + "no dead end met in the goal column"));
+        if (goalY != -1) {
+            QVERIFY2(goalY >= 1 && goalY <= H - 1, qPrintable(where + QString::number(goalY)));
+            QVERIFY2(maze(W - 1, goalY) != 0, qPrintable(where + "goal on a wall"));
+        }
+    }
+    // Index 1000 is never written, whatever the size.
+    for (int i = 0; i < MazeGrid::kSize; ++i) {
+        QCOMPARE(maze(1000, i), std::int16_t(0));
+        QCOMPARE(maze(i, 1000), std::int16_t(0));
+    }
+}
+
+void TestMaze::sameSeedSameMaze()
+{
+    // A maze can be replayed from its seed: the generator has no hidden
+    // source of chance.
+    MazeGrid first;
+    MazeGrid second;
+    std::int16_t goalFirst = -1;
+    std::int16_t goalSecond = -1;
+    SeededRandom random(2024);
+    random.reseed(0.0);
+    digMaze(first, 60, 30, 1800, random, goalFirst);
+    random.reseed(0.0);
+    digMaze(second, 60, 30, 1800, random, goalSecond);
+    QCOMPARE(passagesIn(second, 60, 30), passagesIn(first, 60, 30));
+    QCOMPARE(goalSecond, goalFirst);
+
+    // A different seed gives a different maze.
+    random.setSeed(2025);
+    random.reseed(0.0);
+    digMaze(second, 60, 30, 1800, random, goalSecond);
+    QVERIFY(passagesIn(second, 60, 30) != passagesIn(first, 60, 30));
+}
+
+void TestMaze::fastRandomStaysInRangeAndIsUniform_data()
+{
+    QTest::addColumn<double>("time");
+
+    QTest::newRow("midnight") << 0.0;
+    QTest::newRow("oneSecondPast") << 1.0;
+    QTest::newRow("noonAndAQuarter") << 43200.25;
+    QTest::newRow("lastSecond") << 86399.99;
+}
+
+void TestMaze::fastRandomStaysInRangeAndIsUniform()
+{
+    QFETCH(double, time);
+
+    FastRandom random;
+    random.reseed(time);
+    constexpr int kDraws = 100000;
+    constexpr int kBuckets = 10;
+    int buckets[kBuckets] = {};
+    int directions[4] = {};
+    double sum = 0.0;
+    for (int i = 0; i < kDraws; ++i) {
+        const double r = random.next();
+        if (!(r >= 0.0 && r < 1.0))
+            QFAIL(qPrintable(QStringLiteral("draw %1 gave %2").arg(i).arg(r, 0, 'g', 17)));
+        sum += r;
+        ++buckets[static_cast<int>(r * kBuckets)];
+        ++directions[static_cast<int>(std::floor(4 * r))];
+    }
+    // Far wider than chance allows for a uniform source, far narrower than
+    // any skew that would bend the mazes.
+    QVERIFY2(std::abs(sum / kDraws - 0.5) < 0.005, qPrintable(QString::number(sum / kDraws)));
+    for (int b = 0; b < kBuckets; ++b)
+        QVERIFY2(std::abs(buckets[b] - kDraws / kBuckets) < 600,
+                 qPrintable(QStringLiteral("bucket %1 holds %2").arg(b).arg(buckets[b])));
+    for (int d = 0; d < 4; ++d)
+        QVERIFY2(std::abs(directions[d] - kDraws / 4) < 900,
+                 qPrintable(QStringLiteral("direction %1 drawn %2 times").arg(d + 1).arg(directions[d])));
+}
+
+void TestMaze::fastRandomReseeding()
+{
+    auto sequence = [](FastRandom& random, double time) {
+        random.reseed(time);
+        QList<double> values;
+        for (int i = 0; i < 64; ++i)
+            values.append(random.next());
+        return values;
+    };
+
+    FastRandom random;
+    const QList<double> noon = sequence(random, 43200.5);
+    QCOMPARE(sequence(random, 43200.5), noon);
+
+    FastRandom other;
+    QCOMPARE(sequence(other, 43200.5), noon);
+
+    // Times a fraction of a second apart start different sequences.
+    const QList<double> later = sequence(random, 43200.75);
+    const QList<double> nextSecond = sequence(random, 43201.5);
+    QVERIFY(later != noon);
+    QVERIFY(nextSecond != noon);
+    QVERIFY(nextSecond != later);
+    QVERIFY(sequence(random, 0.0) != sequence(random, 1.0));
+}
+
+QTEST_APPLESS_MAIN(TestMaze)
+#include "test_maze.moc"

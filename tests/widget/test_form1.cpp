@@ -1,0 +1,384 @@
+// The main window on the offscreen platform: start-up from the data files,
+// the single new-game path, keys and held-key flags, the play tick's dot and
+// the clock's wipe.
+#include "common/module1.h"
+#include "persist/data_files.h"
+#include "persist/record.h"
+#include "persist/scrambling.h"
+#include "platform/image_surface.h"
+#include "play/movement.h"
+#include "render/maze_renderer.h"
+#include "support/test_game.h"
+
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+QColor q(ColourWord c)
+{
+    return platform::toQColor(c);
+}
+
+QList<QPoint> pixelsOf(const QImage& image, const QColor& colour)
+{
+    QList<QPoint> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                found.append(QPoint(x, y));
+    return found;
+}
+
+void sendKey(QWidget& w, QEvent::Type type, int key, bool autoRepeat, Qt::KeyboardModifiers mods = {})
+{
+    QKeyEvent event(type, key, mods, QString(), autoRepeat);
+    QCoreApplication::sendEvent(&w, &event);
+}
+
+}  // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsWithTheSmallestMaze();
+    void badDataFileStopsTheStart_data();
+    void badDataFileStopsTheStart();
+    void tooSmallWindowSnapsBackWidthFirst();
+    void largeWindowIsBoundedToTheGrid_data();
+    void largeWindowIsBoundedToTheGrid();
+    void newGameRestartsTheClock_data();
+    void newGameRestartsTheClock();
+    void escapeEndsTheProgram();
+    void heldKeyStaysHeldThroughAutoRepeat();
+    void twoKeysHeldTogether();
+    void dotLeavesNoGreenBehind();
+    void clockWipeLeavesNoResidue();
+    void focusRedrawsAndStartsTheClock();
+    void reachingTheGoalStartsANewGame();
+};
+
+void TestForm1::startsWithTheSmallestMaze()
+{
+    TestGame game(DataFiles::defaults("65280,16711680,2\r\n"));
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    QCOMPARE(f.window().size(), QSize(666, 386));
+    QCOMPARE(f.window().windowTitle(), QStringLiteral("Orvo"));
+    QCOMPARE(f.Maze_Width, 42);
+    QCOMPARE(f.Maze_Height, 21);
+    QCOMPARE(f.Dig_Limit, 882);
+    QCOMPARE(f.High_Score, 0);
+    QCOMPARE(f.High_Name, std::string("<No One>"));
+    QCOMPARE(Module1::Fore_Color, 65280);
+    QCOMPARE(Module1::Back_Color, 16711680);
+    QCOMPARE(Module1::Style_Index, 2);
+    QCOMPARE(f.Cipher_Key.size(), std::size_t {22});
+    QVERIFY(f.timer1().isEnabled());
+    QCOMPARE(f.timer1().interval(), 100);
+    QVERIFY(f.timer2().isEnabled());
+    QCOMPARE(f.timer2().interval(), 1000);
+    QCOMPARE(f.Maze(41, f.Goal_Y) != 0, true);
+    QVERIFY(game.dialogs().shown.empty());
+    // The window's background is the wall colour of Style.dat.
+    QCOMPARE(f.window().surface().image().pixelColor(2, 200), q(16711680));
+}
+
+void TestForm1::badDataFileStopsTheStart_data()
+{
+    QTest::addColumn<QByteArray>("high");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("style");
+    QTest::addColumn<QString>("file");
+
+    const DataFiles good = DataFiles::defaults();
+    const QByteArray high = QByteArray::fromStdString(good.high);
+    const QByteArray name = QByteArray::fromStdString(good.name);
+    const QByteArray style = QByteArray::fromStdString(good.style);
+    std::string key = Codes_To_Text(keyTable());
+    const QByteArray notANumber = QByteArray::fromStdString(textRecord(Xor_Text("12a", key)));
+    const QByteArray tooLarge = QByteArray::fromStdString(textRecord(Xor_Text("32768", key)));
+
+    QTest::newRow("highMissing") << QByteArray() << name << style << "High.dat";
+    QTest::newRow("highBlank") << QByteArray("\r\n") << name << style << "High.dat";
+    QTest::newRow("highNotANumber") << notANumber << name << style << "High.dat";
+    QTest::newRow("highTooLarge") << tooLarge << name << style << "High.dat";
+    QTest::newRow("nameMissing") << high << QByteArray() << style << "Orvo.dat";
+    QTest::newRow("nameUnclosed") << high << QByteArray("\"Ann") << style << "Orvo.dat";
+    QTest::newRow("styleMissing") << high << name << QByteArray() << "Style.dat";
+    QTest::newRow("styleTooFewFields") << high << name << QByteArray("65280,255\r\n") << "Style.dat";
+    QTest::newRow("styleColourTooLarge") << high << name << QByteArray("16777216,0,0\r\n") << "Style.dat";
+    QTest::newRow("styleNegativeColour") << high << name << QByteArray("0,-1,0\r\n") << "Style.dat";
+    QTest::newRow("styleIndexTooLarge") << high << name << QByteArray("0,0,40000\r\n") << "Style.dat";
+}
+
+void TestForm1::badDataFileStopsTheStart()
+{
+    QFETCH(QByteArray, high);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, style);
+    QFETCH(QString, file);
+
+    TestGame game(DataFiles {high.toStdString(), name.toStdString(), style.toStdString()});
+    QVERIFY(!game.form().Form_Load());
+    QCOMPARE(game.dialogs().shown.size(), std::size_t {1});
+    const QString message = QString::fromStdString(game.dialogs().shown[0].text);
+    QVERIFY2(message.contains(file), qPrintable(message));
+    // Nothing is rewritten on the way out.
+    QCOMPARE(QByteArray::fromStdString(game.fileBytes(kHighFile)), high);
+    QCOMPARE(QByteArray::fromStdString(game.fileBytes(kNameFile)), name);
+    QCOMPARE(QByteArray::fromStdString(game.fileBytes(kStyleFile)), style);
+}
+
+void TestForm1::tooSmallWindowSnapsBackWidthFirst()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    QList<QSize> seen;
+    f.window().onResize = [&] {
+        seen.append(f.window().size());
+        f.Form_Resize();
+    };
+
+    f.window().resize(400, 300);
+    QTRY_COMPARE(f.window().size(), QSize(666, 386));
+    QVERIFY2(seen.size() >= 3, qPrintable(QString::number(seen.size())));
+    QCOMPARE(seen.first(), QSize(400, 300));
+    QCOMPARE(seen[1], QSize(666, 300));
+    QCOMPARE(seen.last(), QSize(666, 386));
+    QCOMPARE(f.Maze_Width, 42);
+    QCOMPARE(f.Maze_Height, 21);
+    QVERIFY(f.timer2().isEnabled());
+}
+
+void TestForm1::largeWindowIsBoundedToTheGrid_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("fullHd") << QSize(1920, 1080) << 126 << 68;
+    QTest::newRow("wide") << QSize(15100, 450) << 999 << 26;
+    QTest::newRow("wideAndTall") << QSize(4000, 2400) << 264 << 124;
+    QTest::newRow("tall") << QSize(700, 15100) << 44 << 744;
+}
+
+void TestForm1::largeWindowIsBoundedToTheGrid()
+{
+    QFETCH(QSize, client);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    f.window().resize(client);
+    QTRY_COMPARE(f.window().size(), client);
+    QTRY_COMPARE(int(f.Maze_Width), width);
+    QCOMPARE(int(f.Maze_Height), height);
+    QVERIFY(int(f.Maze_Width) * f.Maze_Height <= 32767);
+    QCOMPARE(int(f.Dig_Limit), width * height);
+    // The goal lies on a passage in the column before the right frame.
+    QVERIFY(f.Maze(f.Maze_Width - 1, f.Goal_Y) != 0);
+}
+
+void TestForm1::newGameRestartsTheClock_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("n") << int(Qt::Key_N) << 0;
+    QTest::newRow("shiftN") << int(Qt::Key_N) << int(Qt::ShiftModifier);
+    QTest::newRow("ctrlN") << int(Qt::Key_N) << int(Qt::ControlModifier);
+    QTest::newRow("altN") << int(Qt::Key_N) << int(Qt::AltModifier);
+    QTest::newRow("resize") << 0 << 0;
+}
+
+void TestForm1::newGameRestartsTheClock()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    f.Time_Minutes = 3;
+    f.Time_Seconds = 7;
+    f.Timer2_Timer();
+    f.timer2().setEnabled(false);
+    f.Key_Right = -1;
+
+    if (key != 0)
+        sendKey(f.window(), QEvent::KeyPress, key, false, Qt::KeyboardModifiers(modifiers));
+    else
+        f.window().resize(700, 420);
+    QTRY_COMPARE(f.Time_Minutes, 0);
+    QCOMPARE(f.Time_Seconds, 0);
+    QVERIFY(f.timer2().isEnabled());
+    // A new game leaves the held keys alone.
+    QCOMPARE(f.Key_Right, -1);
+    QVERIFY(f.Maze(f.Player_X, f.Player_Y) != 0);
+}
+
+void TestForm1::escapeEndsTheProgram()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    sendKey(game.form().window(), QEvent::KeyPress, Qt::Key_Escape, false);
+    QCOMPARE(game.endedWith, 0);
+}
+
+void TestForm1::heldKeyStaysHeldThroughAutoRepeat()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    QWidget& w = f.window();
+
+    sendKey(w, QEvent::KeyPress, Qt::Key_Down, false);
+    QCOMPARE(f.Key_Down, -1);
+    for (int i = 0; i < 5; ++i) {
+        sendKey(w, QEvent::KeyRelease, Qt::Key_Down, true);
+        QCOMPARE(f.Key_Down, -1);
+        sendKey(w, QEvent::KeyPress, Qt::Key_Down, true);
+        QCOMPARE(f.Key_Down, -1);
+    }
+    sendKey(w, QEvent::KeyRelease, Qt::Key_Down, false);
+    QCOMPARE(f.Key_Down, 0);
+    // Shift held with an arrow changes nothing.
+    sendKey(w, QEvent::KeyPress, Qt::Key_Left, false, Qt::ShiftModifier);
+    QCOMPARE(f.Key_Left, -1);
+    sendKey(w, QEvent::KeyRelease, Qt::Key_Left, false, Qt::ShiftModifier);
+    QCOMPARE(f.Key_Left, 0);
+}
+
+void TestForm1::twoKeysHeldTogether()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    sendKey(f.window(), QEvent::KeyPress, Qt::Key_Up, false);
+    sendKey(f.window(), QEvent::KeyPress, Qt::Key_Right, false);
+    QCOMPARE(f.Key_Up, -1);
+    QCOMPARE(f.Key_Right, -1);
+    QCOMPARE(f.Key_Left, 0);
+    QCOMPARE(f.Key_Down, 0);
+}
+
+void TestForm1::dotLeavesNoGreenBehind()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    f.timer1().setEnabled(false);
+    f.timer2().setEnabled(false);
+
+    // Wander: each tick holds a varying pair of keys.
+    for (int tick = 0; tick < 120; ++tick) {
+        f.Key_Up = (tick / 7) % 4 == 0 ? -1 : 0;
+        f.Key_Left = (tick / 5) % 3 == 1 ? -1 : 0;
+        f.Key_Right = (tick / 3) % 2 == 0 ? -1 : 0;
+        f.Key_Down = (tick / 4) % 2 == 1 ? -1 : 0;
+        f.Timer1_Timer();
+        const QList<QPoint> green = pixelsOf(f.window().surface().image(), q(kPlayerColour));
+        QVERIFY(!green.isEmpty());
+        const float cx = cellCentreX(f.Player_X);
+        const float cy = cellCentreY(f.Player_Y);
+        for (const QPoint& p : green)
+            QVERIFY2(qAbs(p.x() + 0.5 - cx) <= 4 && qAbs(p.y() + 0.5 - cy) <= 4,
+                     qPrintable(QStringLiteral("green at %1,%2 on tick %3").arg(p.x()).arg(p.y()).arg(tick)));
+    }
+}
+
+void TestForm1::clockWipeLeavesNoResidue()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    f.timer2().setEnabled(false);
+    for (int tick = 0; tick < 75; ++tick)
+        f.Timer2_Timer();
+    QCOMPARE(f.Time_Minutes, 1);
+    QCOMPARE(f.Time_Seconds, 15);
+
+    // Below the maze rectangle there is only the wall colour and the line.
+    const int top = 15 * f.Maze_Height + 30;
+    platform::ImageSurface fresh;
+    fresh.resize(f.window().size(), f.window().surface().image().devicePixelRatio());
+    fresh.setBackColor(Module1::Back_Color);
+    fresh.ForeColor = Module1::Fore_Color;
+    printClockLine(fresh, f.Maze_Height, ClockReading {1, 15});
+
+    const QImage& shown = f.window().surface().image();
+    const QRect band(0, top, shown.width(), shown.height() - top);
+    QCOMPARE(shown.copy(band), fresh.image().copy(band));
+}
+
+void TestForm1::focusRedrawsAndStartsTheClock()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    f.timer2().setEnabled(false);
+    f.window().surface().Cls();
+    const QImage blank = f.window().surface().image().copy();
+
+    Module1::Style_Index = 7;  // no such style: nothing is drawn
+    f.Form_GotFocus();
+    QVERIFY(f.timer2().isEnabled());
+    QCOMPARE(f.window().surface().image(), blank);
+
+    f.timer2().setEnabled(false);
+    Module1::Style_Index = 0;
+    f.Form_GotFocus();
+    QVERIFY(f.timer2().isEnabled());
+    QVERIFY(!pixelsOf(f.window().surface().image(), q(kGoalColour)).isEmpty());
+}
+
+void TestForm1::reachingTheGoalStartsANewGame()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    f.timer1().setEnabled(false);
+    f.Time_Minutes = 2;
+
+    // The goal is a dead end: step onto it from its one open neighbour.
+    const int gx = f.Maze_Width - 1;
+    const int gy = f.Goal_Y;
+    struct Approach {
+        int dx, dy;
+        std::int16_t Form1::*key;
+    };
+    const Approach approaches[] = {{0, 1, &Form1::Key_Up}, {1, 0, &Form1::Key_Left},
+                                   {-1, 0, &Form1::Key_Right}, {0, -1, &Form1::Key_Down}};
+    bool placed = false;
+    for (const Approach& a : approaches) {
+        if (f.Maze(gx + a.dx, gy + a.dy) != 0) {
+            f.Player_X = static_cast<std::int16_t>(gx + a.dx);
+            f.Player_Y = static_cast<std::int16_t>(gy + a.dy);
+            f.*a.key = -1;
+            placed = true;
+            break;
+        }
+    }
+    QVERIFY(placed);
+    std::vector<std::int16_t> before;
+    for (int x = 0; x <= f.Maze_Width; ++x)
+        before.push_back(f.Maze(x, 5));
+    game.random().setSeed(99);
+
+    f.Timer1_Timer();
+    QCOMPARE(f.Time_Minutes, 0);
+    QCOMPARE(f.Key_Up, 0);
+    QCOMPARE(f.Key_Left, 0);
+    QCOMPARE(f.Key_Right, 0);
+    QCOMPARE(f.Key_Down, 0);
+    QVERIFY(f.timer2().isEnabled());
+    QCOMPARE(f.Maze_Width, 42);
+    std::vector<std::int16_t> after;
+    for (int x = 0; x <= f.Maze_Width; ++x)
+        after.push_back(f.Maze(x, 5));
+    QVERIFY(after != before);
+}
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"
