@@ -8,6 +8,9 @@
 #include "platform/dialogs.h"
 #include "platform/key_codes.h"
 #include "play/movement.h"
+#include "play/score.h"
+#include "common/text_forms.h"
+#include "persist/record.h"
 
 #include <algorithm>
 #include <iostream>
@@ -200,6 +203,8 @@ void Form1::Form_KeyUp(std::int16_t KeyCode, std::int16_t)
 
 void Form1::Timer1_Timer()
 {
+    if (finishing_)
+        return;
     Prev_X = Player_X;
     Prev_Y = Player_Y;
     movePlayer(Maze, HeldKeys {Key_Up, Key_Left, Key_Right, Key_Down}, Player_X, Player_Y);
@@ -220,11 +225,36 @@ void Form1::Timer1_Timer()
 
 void Form1::finishGame()
 {
+    finishing_ = true;
+    const std::int16_t score = gameScore(Maze_Width, Maze_Height, Time_Minutes, Time_Seconds);
+    services_.dialogs.MsgBox("Congratulations! You did it! Your Score: " + signSpaceForm(score), "You did it!");
+    if (score > High_Score) {
+        const std::string answer = services_.dialogs.InputBox("New High Score! Enter your Name!", "High Score!", "");
+        High_Score = score;
+        High_Name = answer.empty() ? std::string(kNobody) : storableText(answer);
+        storeHighScore();
+    }
     Key_Up = 0;
     Key_Left = 0;
     Key_Right = 0;
     Key_Down = 0;
+    finishing_ = false;
     Form_Resize();
+}
+
+void Form1::storeHighScore()
+{
+    // High.dat first, then Orvo.dat. Each is replaced whole or not at all;
+    // when High.dat cannot be saved the name is not written either, so the
+    // two files never disagree because of a failed write.
+    const std::string scrambled = DirEncode(scoreDigits(High_Score));
+    for (const auto& [file, text] : {std::pair {kHighFile, scrambled}, std::pair {kNameFile, High_Name}}) {
+        const platform::FileWrite written = services_.folder.write(file, textRecord(text));
+        if (!written.ok) {
+            services_.dialogs.MsgBox(saveFailureMessage(file, written.problem), "Orvo");
+            return;
+        }
+    }
 }
 
 void Form1::Timer2_Timer()

@@ -84,6 +84,7 @@ private:
     void Make_Maze();
     void drawPicture();
     void finishGame();
+    void storeHighScore();
     MazeScene scene() const;
     bool loadFailed(const char* fileName, const std::string& problem);
 
@@ -91,6 +92,9 @@ private:
     std::string Xor_Text(const std::string& Text, std::string& Key);
 
     Form1Services services_;
+    // Set while the finish waits in its dialogs; play ticks that arrive
+    // meanwhile neither move the player nor finish a second time.
+    bool finishing_ = false;
     platform::GameWindow window_;
     platform::Timer Timer1;
     platform::Timer Timer2;

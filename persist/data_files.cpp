@@ -85,3 +85,16 @@ std::string loadFailureMessage(std::string_view fileName, std::string_view probl
         message += '.';
     return message;
 }
+
+std::string saveFailureMessage(std::string_view fileName, std::string_view reason)
+{
+    std::string message = "Orvo could not save ";
+    message += fileName;
+    if (!reason.empty()) {
+        message += " (";
+        message += reason;
+        message += ")";
+    }
+    message += ". The file keeps its earlier content; the game goes on with the new values until it ends.";
+    return message;
+}

@@ -13,6 +13,9 @@ inline constexpr const char* kHighFile = "High.dat";
 inline constexpr const char* kNameFile = "Orvo.dat";
 inline constexpr const char* kStyleFile = "Style.dat";
 
+// The name stored when a new high score's holder gives none.
+inline constexpr const char* kNobody = "<No One>";
+
 // A value read from a file, or the reason it could not be.
 template <typename T>
 struct Loaded {
@@ -42,3 +45,7 @@ std::string styleRecord(const StyleSettings& settings);
 // The message shown when a data file stops the start: names the file and
 // says what is wrong with it.
 std::string loadFailureMessage(std::string_view fileName, std::string_view problem);
+
+// The message shown when a data file could not be saved during play: names
+// the file and the reason, and tells the player the game goes on.
+std::string saveFailureMessage(std::string_view fileName, std::string_view reason);

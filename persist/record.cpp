@@ -99,3 +99,15 @@ std::string numberRecord(std::initializer_list<long long> numbers)
     record += "\r\n";
     return record;
 }
+
+std::string storableText(std::string_view text)
+{
+    std::string stored(text);
+    for (char& c : stored) {
+        if (c == '"')
+            c = '\'';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return stored;
+}

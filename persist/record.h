@@ -36,3 +36,8 @@ std::string textRecord(std::string_view text);
 
 // One record of numeric fields: "65280,16711680,2" then CR LF.
 std::string numberRecord(std::initializer_list<long long> numbers);
+
+// A text as a text field can carry it: a double quote becomes an apostrophe,
+// CR and LF become spaces. Everything else, leading and trailing spaces
+// included, is kept.
+std::string storableText(std::string_view text);

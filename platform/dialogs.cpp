@@ -12,8 +12,12 @@ QString fromLatin1(const std::string& text)
 
 std::string toLatin1(const QString& text)
 {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // One "?" for each character beyond Latin-1, even one that Qt holds as a
+    // pair of UTF-16 units.
+    std::string bytes;
+    for (const char32_t c : text.toUcs4())
+        bytes += c <= 0xFF ? static_cast<char>(c) : '?';
+    return bytes;
 }
 
 void QtDialogs::MsgBox(const std::string& text, const std::string& title)

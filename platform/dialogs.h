@@ -36,7 +36,8 @@ private:
     QWidget* owner_;
 };
 
-// Texts are single bytes; Qt's are Unicode. These convert at the boundary.
+// Texts are single bytes; Qt's are Unicode. These convert at the boundary;
+// a character beyond Latin-1 becomes "?".
 QString fromLatin1(const std::string& text);
 std::string toLatin1(const QString& text);
 

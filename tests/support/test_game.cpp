@@ -5,6 +5,9 @@
 #include "platform/dialogs.h"
 
 #include <QFile>
+#include <QProcess>
+
+#include <unistd.h>
 #include <QTest>
 
 DataFiles DataFiles::defaults(const std::string& styleRecord)
@@ -60,4 +63,60 @@ bool TestGame::start()
         return false;
     form_->window().activateWindow();
     return QTest::qWaitForWindowActive(&form_->window()) && form_->Maze_Width >= Form1::kSmallestWidth;
+}
+
+bool placeBesideGoal(Form1& f)
+{
+    const int gx = f.Maze_Width - 1;
+    const int gy = f.Goal_Y;
+    struct Approach {
+        int dx, dy;
+        std::int16_t Form1::*key;
+    };
+    const Approach approaches[] = {{0, 1, &Form1::Key_Up}, {1, 0, &Form1::Key_Left},
+                                   {-1, 0, &Form1::Key_Right}, {0, -1, &Form1::Key_Down}};
+    for (const Approach& a : approaches) {
+        if (f.Maze(gx + a.dx, gy + a.dy) != 0) {
+            f.Player_X = static_cast<std::int16_t>(gx + a.dx);
+            f.Player_Y = static_cast<std::int16_t>(gy + a.dy);
+            f.*a.key = -1;
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+bool runQuietly(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
+}
+
+}  // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& path) : path_(path)
+{
+    if (geteuid() != 0) {
+        ok_ = QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (!ok_)
+            reason_ = QStringLiteral("could not take the write permission away");
+        return;
+    }
+    // Root writes through permission bits; the immutable attribute stops it.
+    immutable_ = runQuietly(QStringLiteral("chattr"), {QStringLiteral("+i"), path_});
+    ok_ = immutable_;
+    if (!ok_)
+        reason_ = QStringLiteral("running as root and chattr +i is not possible here");
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (immutable_)
+        runQuietly(QStringLiteral("chattr"), {QStringLiteral("-i"), path_});
+    else
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

@@ -45,3 +45,28 @@ private:
 
 // The bytes of the default High.dat (the scrambled text of 0).
 std::string defaultHighDat();
+
+// Puts the player on the goal's one open neighbour and holds the arrow key
+// that steps onto the goal at the next play tick. False if the goal has no
+// open neighbour.
+bool placeBesideGoal(Form1& form);
+
+// Makes a folder refuse new files, even for root (by the immutable
+// attribute), and gives it back on destruction. ok() is false where
+// neither way is possible; reason() then says why.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    bool ok() const { return ok_; }
+    const QString& reason() const { return reason_; }
+
+private:
+    QString path_;
+    bool ok_ = false;
+    bool immutable_ = false;
+    QString reason_;
+};

@@ -281,11 +281,11 @@ void TestMaze::canDig_data()
     // Cells two steps away in the direction of the move block it as well.
     QTest::newRow("blockedByFarCells") << QStringList {
         "#######",
-        "#######",
-        "###.###",
-        "##.@.##",
         "###.###",
         "#######",
+        "#.#@#.#",
+        "#######",
+        "###.###",
         "#######",
     } << 0;
     // Left and up are out of range; (2, 2) blocks both right and down.

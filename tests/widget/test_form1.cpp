@@ -56,7 +56,6 @@ private Q_SLOTS:
     void dotLeavesNoGreenBehind();
     void clockWipeLeavesNoResidue();
     void focusRedrawsAndStartsTheClock();
-    void reachingTheGoalStartsANewGame();
 };
 
 void TestForm1::startsWithTheSmallestMaze()
@@ -331,53 +330,6 @@ void TestForm1::focusRedrawsAndStartsTheClock()
     f.Form_GotFocus();
     QVERIFY(f.timer2().isEnabled());
     QVERIFY(!pixelsOf(f.window().surface().image(), q(kGoalColour)).isEmpty());
-}
-
-void TestForm1::reachingTheGoalStartsANewGame()
-{
-    TestGame game;
-    QVERIFY(game.start());
-    Form1& f = game.form();
-    f.timer1().setEnabled(false);
-    f.Time_Minutes = 2;
-
-    // The goal is a dead end: step onto it from its one open neighbour.
-    const int gx = f.Maze_Width - 1;
-    const int gy = f.Goal_Y;
-    struct Approach {
-        int dx, dy;
-        std::int16_t Form1::*key;
-    };
-    const Approach approaches[] = {{0, 1, &Form1::Key_Up}, {1, 0, &Form1::Key_Left},
-                                   {-1, 0, &Form1::Key_Right}, {0, -1, &Form1::Key_Down}};
-    bool placed = false;
-    for (const Approach& a : approaches) {
-        if (f.Maze(gx + a.dx, gy + a.dy) != 0) {
-            f.Player_X = static_cast<std::int16_t>(gx + a.dx);
-            f.Player_Y = static_cast<std::int16_t>(gy + a.dy);
-            f.*a.key = -1;
-            placed = true;
-            break;
-        }
-    }
-    QVERIFY(placed);
-    std::vector<std::int16_t> before;
-    for (int x = 0; x <= f.Maze_Width; ++x)
-        before.push_back(f.Maze(x, 5));
-    game.random().setSeed(99);
-
-    f.Timer1_Timer();
-    QCOMPARE(f.Time_Minutes, 0);
-    QCOMPARE(f.Key_Up, 0);
-    QCOMPARE(f.Key_Left, 0);
-    QCOMPARE(f.Key_Right, 0);
-    QCOMPARE(f.Key_Down, 0);
-    QVERIFY(f.timer2().isEnabled());
-    QCOMPARE(f.Maze_Width, 42);
-    std::vector<std::int16_t> after;
-    for (int x = 0; x <= f.Maze_Width; ++x)
-        after.push_back(f.Maze(x, 5));
-    QVERIFY(after != before);
 }
 
 QTEST_MAIN(TestForm1)

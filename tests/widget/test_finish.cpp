@@ -1,0 +1,206 @@
+// The finish: the score's message, the high score's name box, the two files
+// it rewrites, and the new game that follows every finish.
+#include "persist/data_files.h"
+#include "persist/record.h"
+#include "persist/scrambling.h"
+#include "support/test_game.h"
+
+#include <QTest>
+
+namespace {
+
+std::string scrambledRecord(const std::string& digits)
+{
+    std::string key = Codes_To_Text(keyTable());
+    return textRecord(Xor_Text(digits, key));
+}
+
+// Starts a game with the clock at 1:00 (a score of 1020 on the smallest
+// maze) and the player one step from the goal.
+bool readyToFinish(TestGame& game)
+{
+    if (!game.start())
+        return false;
+    Form1& f = game.form();
+    f.timer1().setEnabled(false);
+    f.timer2().setEnabled(false);
+    f.Time_Minutes = 1;
+    f.Time_Seconds = 0;
+    return placeBesideGoal(f);
+}
+
+void expectNewGame(Form1& f)
+{
+    QCOMPARE(f.Key_Up, 0);
+    QCOMPARE(f.Key_Left, 0);
+    QCOMPARE(f.Key_Right, 0);
+    QCOMPARE(f.Key_Down, 0);
+    QCOMPARE(f.Time_Minutes, 0);
+    QCOMPARE(f.Time_Seconds, 0);
+    QCOMPARE(f.Maze_Width, 42);
+    QCOMPARE(f.Maze_Height, 21);
+    QVERIFY(f.timer2().isEnabled());
+    QVERIFY(f.Maze(f.Player_X, f.Player_Y) != 0);
+}
+
+}  // namespace
+
+class TestFinish : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void equalScoreShowsOnlyTheMessage();
+    void newHighScoreStoresScoreThenName_data();
+    void newHighScoreStoresScoreThenName();
+    void ticksDuringTheDialogsDoNothing();
+    void unwritableFileIsReported_data();
+    void unwritableFileIsReported();
+    void readOnlyFolderKeepsTheOldFiles();
+};
+
+void TestFinish::equalScoreShowsOnlyTheMessage()
+{
+    TestGame game;
+    QVERIFY(readyToFinish(game));
+    Form1& f = game.form();
+    f.High_Score = 1020;
+    const std::string high = game.fileBytes(kHighFile);
+    const std::string name = game.fileBytes(kNameFile);
+
+    f.Timer1_Timer();
+
+    QCOMPARE(game.dialogs().shown.size(), std::size_t {1});
+    QCOMPARE(game.dialogs().shown[0].kind, std::string("message"));
+    QCOMPARE(game.dialogs().shown[0].text, std::string("Congratulations! You did it! Your Score:  1020"));
+    QCOMPARE(game.dialogs().shown[0].title, std::string("You did it!"));
+    QCOMPARE(f.High_Score, 1020);
+    QCOMPARE(game.fileBytes(kHighFile), high);
+    QCOMPARE(game.fileBytes(kNameFile), name);
+    expectNewGame(f);
+}
+
+void TestFinish::newHighScoreStoresScoreThenName_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("cancelled") << QByteArray() << QByteArray("<No One>");
+    QTest::newRow("threeSpaces") << QByteArray("   ") << QByteArray("   ");
+    QTest::newRow("plain") << QByteArray("Ann") << QByteArray("Ann");
+    QTest::newRow("quoted") << QByteArray("Al \"Ace\"") << QByteArray("Al 'Ace'");
+}
+
+void TestFinish::newHighScoreStoresScoreThenName()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, name);
+    TestGame game;
+    QVERIFY(readyToFinish(game));
+    Form1& f = game.form();
+    f.High_Score = 1010;
+    game.dialogs().answers.push_back(answer.toStdString());
+
+    f.Timer1_Timer();
+
+    const auto& shown = game.dialogs().shown;
+    QCOMPARE(shown.size(), std::size_t {2});
+    QCOMPARE(shown[1].kind, std::string("input"));
+    QCOMPARE(shown[1].text, std::string("New High Score! Enter your Name!"));
+    QCOMPARE(shown[1].title, std::string("High Score!"));
+    QCOMPARE(shown[1].defaultText, std::string());
+    QCOMPARE(f.High_Score, 1020);
+    QCOMPARE(QByteArray::fromStdString(f.High_Name), name);
+    QCOMPARE(game.fileBytes(kHighFile), scrambledRecord("1020"));
+    QCOMPARE(QByteArray::fromStdString(game.fileBytes(kNameFile)), "\"" + name + "\"\r\n");
+    expectNewGame(f);
+}
+
+void TestFinish::ticksDuringTheDialogsDoNothing()
+{
+    TestGame game;
+    QVERIFY(readyToFinish(game));
+    Form1& f = game.form();
+    game.dialogs().answers.push_back("Ann");
+    const std::int16_t goalX = static_cast<std::int16_t>(f.Maze_Width - 1);
+    const std::int16_t goalY = f.Goal_Y;
+    int ticks = 0;
+    bool stayedOnGoal = true;
+    game.dialogs().whileOpen = [&] {
+        for (int i = 0; i < 5; ++i, ++ticks) {
+            f.Key_Left = f.Key_Right = f.Key_Up = f.Key_Down = -1;
+            f.Timer1_Timer();
+            stayedOnGoal = stayedOnGoal && f.Player_X == goalX && f.Player_Y == goalY;
+        }
+    };
+
+    f.Timer1_Timer();
+    game.dialogs().whileOpen = nullptr;
+
+    QCOMPARE(ticks, 10);
+    QVERIFY(stayedOnGoal);
+    QCOMPARE(game.dialogs().shown.size(), std::size_t {2});
+    QCOMPARE(f.High_Name, std::string("Ann"));
+    expectNewGame(f);
+}
+
+void TestFinish::unwritableFileIsReported_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<bool>("highWritten");
+    // High.dat is written first; when it fails the name is not written.
+    QTest::newRow("high") << QString::fromLatin1(kHighFile) << false;
+    QTest::newRow("name") << QString::fromLatin1(kNameFile) << true;
+}
+
+void TestFinish::unwritableFileIsReported()
+{
+    QFETCH(QString, blocked);
+    QFETCH(bool, highWritten);
+    TestGame game;
+    QVERIFY(readyToFinish(game));
+    Form1& f = game.form();
+    const std::string oldName = game.fileBytes(kNameFile);
+    // A folder in the file's place: no file can be put there, even by root.
+    const QString path = game.folder() + QLatin1Char('/') + blocked;
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkdir(path));
+    game.dialogs().answers.push_back("Ann");
+
+    f.Timer1_Timer();
+
+    const auto& shown = game.dialogs().shown;
+    QCOMPARE(shown.size(), std::size_t {3});
+    QVERIFY2(QString::fromStdString(shown[2].text).contains(blocked), shown[2].text.c_str());
+    QCOMPARE(f.High_Score, 1020);
+    QCOMPARE(f.High_Name, std::string("Ann"));
+    if (highWritten)
+        QCOMPARE(game.fileBytes(kHighFile), scrambledRecord("1020"));
+    else
+        QCOMPARE(game.fileBytes(kNameFile), oldName);
+    expectNewGame(f);
+}
+
+void TestFinish::readOnlyFolderKeepsTheOldFiles()
+{
+    TestGame game;
+    QVERIFY(readyToFinish(game));
+    Form1& f = game.form();
+    const std::string oldHigh = game.fileBytes(kHighFile);
+    const std::string oldName = game.fileBytes(kNameFile);
+    game.dialogs().answers.push_back("Ann");
+    {
+        ReadOnlyFolder readOnly(game.folder());
+        if (!readOnly.ok())
+            QSKIP(qPrintable(readOnly.reason()));
+        f.Timer1_Timer();
+    }
+    const auto& shown = game.dialogs().shown;
+    QCOMPARE(shown.size(), std::size_t {3});
+    QVERIFY2(QString::fromStdString(shown[2].text).contains(QLatin1String(kHighFile)), shown[2].text.c_str());
+    QCOMPARE(game.fileBytes(kHighFile), oldHigh);
+    QCOMPARE(game.fileBytes(kNameFile), oldName);
+    QCOMPARE(f.High_Score, 1020);
+    expectNewGame(f);
+}
+
+QTEST_MAIN(TestFinish)
+#include "test_finish.moc"
