@@ -300,6 +300,7 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why)
         *why = QStringLiteral("the game did not start: ") + process_.errorString();
         return false;
     }
+    started_ = true;
     return true;
 }
 
@@ -314,6 +315,8 @@ std::optional<QByteArray> GameRun::fileBytes(const QString& name) const
 ExitResult GameRun::waitForExit(int timeoutMs)
 {
     ExitResult result;
+    if (!started_)
+        return result;
     if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(timeoutMs))
         return result;
     result.kind = process_.exitStatus() == QProcess::NormalExit ? ExitResult::Exited : ExitResult::Crashed;

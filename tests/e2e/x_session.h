@@ -123,4 +123,5 @@ private:
     const XSession& session_;
     QTemporaryDir root_;
     QProcess process_;
+    bool started_ = false;
 };

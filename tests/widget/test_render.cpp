@@ -42,10 +42,13 @@ struct Drawn {
     std::string name = "<No One>";
 };
 
-void draw(Drawn& d, const MazeGrid& grid, int W, int H, int goalY, int style, qreal ratio = 1.0)
+// Draws on a window whose own background is `window`; in the game it is the
+// wall colour, here by default a third colour that shows what is drawn.
+void draw(Drawn& d, const MazeGrid& grid, int W, int H, int goalY, int style, qreal ratio = 1.0,
+          ColourWord window = kWindow)
 {
     d.surface.resize(QSize(15 * W + 60, 15 * H + 75), ratio);
-    d.surface.setBackColor(kWindow);
+    d.surface.setBackColor(window);
     const MazeScene scene {grid, static_cast<std::int16_t>(W), static_cast<std::int16_t>(H),
                            static_cast<std::int16_t>(goalY), ClockReading {}, 0, d.name, kFore, kBack};
     drawInStyle(d.surface, scene, static_cast<std::int16_t>(style));
@@ -81,6 +84,10 @@ private Q_SLOTS:
     void circleRedrawnInAnotherColourLeavesNoTrace_data();
     void circleRedrawnInAnotherColourLeavesNoTrace();
     void printedTextWipedByReprinting();
+    void styleTwoWallSquaresMeetWithoutGaps();
+    void styleThreeJoinsSideNeighboursOnly();
+    void styleThreeLeavesNothingOfAnEarlierPicture();
+    void closingStepsAreTheSameInEveryStyle();
     void unknownStyleDrawsNothing();
 };
 
@@ -234,6 +241,102 @@ void TestRender::unknownStyleDrawsNothing()
     draw(d, *grid, W, H, 3, 3);
     QCOMPARE(pixelsOf(d.surface.image(), q(kWindow)).size(),
              static_cast<qsizetype>(d.surface.image().width()) * d.surface.image().height());
+}
+
+void TestRender::styleTwoWallSquaresMeetWithoutGaps()
+{
+    const int W = 8, H = 7;
+    auto grid = openGrid(W, H);
+    MazeGrid& m = *grid;
+    for (int x = 2; x <= 5; ++x)
+        m(x, 3) = 0;
+    Drawn d;
+    draw(d, m, W, H, 5, 1);
+
+    // The wall run (2, 3)..(5, 3) is one solid bar, edge to edge.
+    for (int y = 15 * 3 + 15; y < 15 * 3 + 30; ++y)
+        for (int x = 15 * 2 + 15; x < 15 * 5 + 30; ++x)
+            QCOMPARE(colourAt(d.surface, x, y), q(kBack));
+    // The passage cells beside it keep every pixel of their own square.
+    for (int y = 15 * 2 + 15; y < 15 * 2 + 30; ++y)
+        for (int x = 15 * 3 + 15; x < 15 * 3 + 30; ++x)
+            QCOMPARE(colourAt(d.surface, x, y), q(kFore));
+    // The frame squares cover the maze rectangle's edge, and nothing is drawn
+    // beyond it.
+    QCOMPARE(colourAt(d.surface, 15, 60), q(kBack));
+    QCOMPARE(colourAt(d.surface, 14, 60), q(kWindow));
+    QCOMPARE(colourAt(d.surface, 15 * W + 29, 60), q(kBack));
+    QCOMPARE(colourAt(d.surface, 15 * W + 30, 60), q(kWindow));
+}
+
+void TestRender::styleThreeJoinsSideNeighboursOnly()
+{
+    // Passages: an isolated cell (2, 2); cells (5, 2) and (6, 3) touching at a
+    // corner; a corridor (2, 5)-(4, 5).
+    const int W = 8, H = 7;
+    auto grid = std::make_unique<MazeGrid>();
+    MazeGrid& m = *grid;
+    m(2, 2) = 1;
+    m(5, 2) = 1;
+    m(6, 3) = 1;
+    m(2, 5) = m(3, 5) = m(4, 5) = 1;
+    Drawn d;
+    draw(d, m, W, H, 5, 2, 1.0, kBack);
+
+    QCOMPARE(colourAt(d.surface, c(2), c(2)), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(5), c(2)), q(kBack));
+    QCOMPARE(colourAt(d.surface, 15 * 6 + 15, 15 * 3 + 15), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(3), c(5)), q(kFore));
+    QCOMPARE(colourAt(d.surface, c(2) - 5, c(5)), q(kFore));
+    QCOMPARE(colourAt(d.surface, c(2) - 7, c(5)), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(3), c(5) - 7), q(kBack));
+}
+
+void TestRender::styleThreeLeavesNothingOfAnEarlierPicture()
+{
+    // The wall (3, 3) has no wall neighbour: style 1 leaves it in the passage
+    // colour, style 3 must show it in the wall colour.
+    const int W = 8, H = 7;
+    auto grid = openGrid(W, H);
+    (*grid)(3, 3) = 0;
+    Drawn fresh;
+    draw(fresh, *grid, W, H, 4, 2, 1.0, kBack);
+    QCOMPARE(colourAt(fresh.surface, c(3), c(3)), q(kBack));
+
+    for (int earlier : {0, 1}) {
+        Drawn d;
+        draw(d, *grid, W, H, 4, earlier, 1.0, kBack);
+        const MazeScene scene {*grid, W, H, 4, ClockReading {}, 0, d.name, kFore, kBack};
+        Draw_Style3(d.surface, scene);
+        QCOMPARE(d.surface.image(), fresh.surface.image());
+    }
+}
+
+void TestRender::closingStepsAreTheSameInEveryStyle()
+{
+    const int W = 8, H = 7, goalY = 4;
+    auto grid = openGrid(W, H);
+    (*grid)(3, 3) = 0;
+    (*grid)(4, 2) = 0;
+
+    std::vector<QImage> images;
+    for (int style : {0, 1, 2}) {
+        Drawn d;
+        d.surface.resize(QSize(15 * W + 60, 15 * H + 75), 1.0);
+        d.surface.setBackColor(kBack);
+        const MazeScene scene {*grid, W, H, goalY, ClockReading {3, 7}, 1234, d.name, kFore, kBack};
+        drawInStyle(d.surface, scene, static_cast<std::int16_t>(style));
+        images.push_back(d.surface.image());
+    }
+    const int width = images[0].width();
+    const QRect highScoreLine(0, 0, width, 27);
+    const QRect clockLine(0, 15 * H + 30, width, images[0].height() - (15 * H + 30));
+    const QRect goal(static_cast<int>(c(W - 1)) - 4, static_cast<int>(c(goalY)) - 4, 9, 9);
+    for (const QRect& area : {highScoreLine, clockLine, goal}) {
+        QVERIFY(!pixelsOf(images[0].copy(area), q(area == goal ? kGoalColour : kFore)).isEmpty());
+        QCOMPARE(images[1].copy(area), images[0].copy(area));
+        QCOMPARE(images[2].copy(area), images[0].copy(area));
+    }
 }
 
 QTEST_MAIN(TestRender)
