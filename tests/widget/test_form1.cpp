@@ -43,6 +43,8 @@ class TestForm1 : public QObject {
 
 private Q_SLOTS:
     void startsWithTheSmallestMaze();
+    void startUpLoadsThenMakesTheMazeThenTakesTheFocus();
+    void minimisedWindowIgnoresResizes();
     void badDataFileStopsTheStart_data();
     void badDataFileStopsTheStart();
     void tooSmallWindowSnapsBackWidthFirst();
@@ -82,6 +84,46 @@ void TestForm1::startsWithTheSmallestMaze()
     QVERIFY(game.dialogs().shown.empty());
     // The window's background is the wall colour of Style.dat.
     QCOMPARE(f.window().surface().image().pixelColor(2, 200), q(16711680));
+}
+
+void TestForm1::startUpLoadsThenMakesTheMazeThenTakesTheFocus()
+{
+    TestGame game;
+    Form1& f = game.form();
+    QStringList order;
+    f.window().onResize = [&] {
+        order << QStringLiteral("resize");
+        f.Form_Resize();
+    };
+    f.window().onGotFocus = [&] {
+        // The maze exists before the focus redraws it.
+        order << (f.Maze_Width == 42 ? QStringLiteral("focus") : QStringLiteral("focus-before-maze"));
+        f.Form_GotFocus();
+    };
+    QVERIFY(f.Form_Load());
+    QVERIFY(order.isEmpty());
+    f.show();
+    f.window().activateWindow();
+    QTRY_VERIFY(order.contains(QStringLiteral("focus")) || order.contains(QStringLiteral("focus-before-maze")));
+    QCOMPARE(order.first(), QStringLiteral("resize"));
+    QVERIFY2(!order.contains(QStringLiteral("focus-before-maze")), qPrintable(order.join(',')));
+    QVERIFY(f.timer2().isEnabled());
+}
+
+void TestForm1::minimisedWindowIgnoresResizes()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    const std::int16_t goalY = f.Goal_Y;
+    f.Time_Minutes = 4;
+    f.window().setWindowState(Qt::WindowMinimized);
+    QResizeEvent shrunk(QSize(0, 0), f.window().size());
+    QCoreApplication::sendEvent(&f.window(), &shrunk);
+    // No new game and no forced size: the game waits for the restore.
+    QCOMPARE(f.Time_Minutes, 4);
+    QCOMPARE(f.Goal_Y, goalY);
+    QCOMPARE(f.window().size(), QSize(666, 386));
 }
 
 void TestForm1::badDataFileStopsTheStart_data()
