@@ -9,6 +9,7 @@
 #include "platform/key_codes.h"
 #include "play/movement.h"
 #include "play/score.h"
+#include "side_windows/form2.h"
 #include "common/text_forms.h"
 #include "persist/record.h"
 
@@ -39,6 +40,7 @@ Form1::Form1(Form1Services services)
       Timer2(1000, [this] { Timer2_Timer(); })
 {
     window_.setWindowTitle(QStringLiteral("Orvo"));
+    window_.setIcon(QStringLiteral(":/pictures/icon.png"));
     window_.onResize = [this] { Form_Resize(); };
     window_.onGotFocus = [this] { Form_GotFocus(); };
     window_.onKeyDown = [this](std::int16_t code, std::int16_t shift) { Form_KeyDown(code, shift); };
@@ -185,6 +187,14 @@ void Form1::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
     case platform::kKeyUp: Key_Up = kHeld; break;
     case platform::kKeyRight: Key_Right = kHeld; break;
     case platform::kKeyDown: Key_Down = kHeld; break;
+    case platform::kKeyI:
+        Timer2.setEnabled(false);
+        window_.surface().Cls();
+        if (!form2_)
+            form2_ = Form2::open(SideWindowServices {services_.dialogs, services_.folder, window_});
+        else
+            form2_->show();
+        break;
     case platform::kKeyN: Form_Resize(); break;
     default: break;
     }

@@ -7,6 +7,7 @@
 #include "maze/maze_grid.h"
 #include "platform/files.h"
 #include "platform/game_window.h"
+#include "platform/side_window.h"
 #include "platform/timer.h"
 #include "render/maze_renderer.h"
 
@@ -92,6 +93,7 @@ private:
     std::string Xor_Text(const std::string& Text, std::string& Key);
 
     Form1Services services_;
+    platform::SideWindowRef form2_;
     // Set while the finish waits in its dialogs; play ticks that arrive
     // meanwhile neither move the player nor finish a second time.
     bool finishing_ = false;

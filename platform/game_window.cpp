@@ -2,6 +2,7 @@
 
 #include "platform/key_codes.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -29,6 +30,18 @@ GameWindow::GameWindow(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::StrongFocus);
     surface_.onChanged = [this](const QRect& area) { update(area); };
+}
+
+void GameWindow::showAndActivate()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void GameWindow::setIcon(const QString& resource)
+{
+    setWindowIcon(QIcon(resource));
 }
 
 void GameWindow::setClientWidth(int width)

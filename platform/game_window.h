@@ -19,6 +19,11 @@ public:
 
     ImageSurface& surface() { return surface_; }
 
+    // Shows the window, brings it to the front and gives it the focus.
+    void showAndActivate();
+
+    void setIcon(const QString& resource);
+
     void setClientWidth(int width);
     void setClientHeight(int height);
 

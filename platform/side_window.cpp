@@ -1,0 +1,142 @@
+#include "platform/side_window.h"
+
+#include "platform/dialogs.h"
+#include "platform/image_surface.h"
+#include "platform/picture_box.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace platform {
+
+namespace {
+
+const QColor kWindowColour(128, 128, 255);
+const QColor kYellow(255, 255, 0);
+
+}  // namespace
+
+Label::Label(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick)) {}
+
+void Label::setCaption(const std::string& text)
+{
+    caption_ = text;
+    setText(fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (rect().contains(event->position().toPoint()) && onClick_)
+        onClick_();
+}
+
+QFont labelFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(19);
+    font.setBold(true);
+    return font;
+}
+
+SideWindow::SideWindow(const std::string& caption, int clientWidthTwips, int clientHeightTwips, QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                         | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+{
+    setWindowTitle(fromLatin1(caption));
+    setFixedSize(clientWidthTwips / kTwipsPerPixel, clientHeightTwips / kTwipsPerPixel);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kWindowColour);
+    palette.setColor(QPalette::WindowText, kYellow);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(labelFont());
+    if (owner)
+        setWindowModality(Qt::ApplicationModal);
+}
+
+Label* SideWindow::addLabel(Twips where, const std::string& text, Align align, std::function<void()> whenClicked)
+{
+    auto* label = new Label(this, std::move(whenClicked));
+    label->setGeometry(where.pixels());
+    label->setCaption(text);
+    label->setWordWrap(true);
+    label->setAlignment((align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+ShapeFrame* SideWindow::addShape(Twips where, ColourWord fillColour)
+{
+    return new ShapeFrame(this, where.pixels(), fillColour);
+}
+
+PictureBox* SideWindow::addPicture(Twips where)
+{
+    return new PictureBox(this, where.pixels());
+}
+
+Label* SideWindow::addImage(Twips where, const QString& resource, std::function<void()> whenClicked)
+{
+    auto* image = new Label(this, std::move(whenClicked));
+    const QPixmap pixmap(resource);
+    image->setPixmap(pixmap);
+    image->setGeometry(QRect(where.pixels().topLeft(), pixmap.size()));
+    return image;
+}
+
+void SideWindow::unload()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    hide();
+    deleteLater();
+}
+
+void SideWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (rect().contains(event->position().toPoint()) && onClick)
+        onClick();
+}
+
+void SideWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && !unloading_ && isVisible()
+        && onLostFocus)
+        onLostFocus();
+}
+
+ShapeFrame::ShapeFrame(QWidget* parent, QRect where, ColourWord fillColour) : QWidget(parent), fill_(fillColour)
+{
+    setGeometry(where);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeFrame::setSolidFill(bool solid)
+{
+    solid_ = solid;
+    update();
+}
+
+void ShapeFrame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kYellow, 4));
+    p.setBrush(solid_ ? QBrush(toQColor(fill_)) : QBrush(Qt::NoBrush));
+    p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+}
+
+}  // namespace platform
