@@ -65,6 +65,7 @@ public:
     Label* addImage(Twips where, const QString& resource, std::function<void()> whenClicked);
 
     void adopt(std::unique_ptr<SideWindowContent> content) { content_ = std::move(content); }
+    SideWindowContent* content() const { return content_.get(); }
 
     // Closes the window now and destroys it once the event that asked for it
     // has been handled, so a handler of the window may unload it.

@@ -1,5 +1,6 @@
 // End-to-end tests: the real game in an X server of its own, driven with keys
 // and window sizes, and read back from screenshots of its client area.
+#include "e2e/screen_reading.h"
 #include "e2e/x_session.h"
 
 #include <QColor>
@@ -10,6 +11,7 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -21,230 +23,7 @@ const QString kTitle = QStringLiteral("^Orvo$");
 constexpr QSize kStartClient(666, 386);
 constexpr int kStartW = 42;
 constexpr int kStartH = 21;
-constexpr int kCell = 15;
 constexpr int kWaitMs = 15000;
-constexpr int kPollMs = 50;
-
-const QColor kPlayer(0, 192, 0);
-const QColor kGoal(0, 0, 255);
-
-// Row 0 lies under the high-score line as far as this column.
-constexpr int kTextColumns = 30;
-
-struct Palette {
-    QColor fore;
-    QColor back;
-};
-
-int colourWord(const QColor& c)
-{
-    return c.red() + 256 * c.green() + 65536 * c.blue();
-}
-
-bool near(QRgb pixel, const QColor& colour, int tolerance = 12)
-{
-    return std::abs(qRed(pixel) - colour.red()) <= tolerance && std::abs(qGreen(pixel) - colour.green()) <= tolerance
-        && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
-}
-
-QString describe(QRgb pixel)
-{
-    return QColor(pixel).name();
-}
-
-// The pixel whose square holds the centre 15n + 22.5 of cell n.
-int centreOf(int n)
-{
-    return kCell * n + 22;
-}
-
-void pollPause()
-{
-    QThread::msleep(kPollMs);
-}
-
-// The maze as the screen shows it: which cells of columns 0..W and rows 0..H
-// are open.
-struct Maze {
-    int W = 0;
-    int H = 0;
-    std::vector<bool> open;
-
-    bool isOpen(QPoint c) const
-    {
-        return c.x() >= 0 && c.y() >= 0 && c.x() <= W && c.y() <= H && open[std::size_t(c.y() * (W + 1) + c.x())];
-    }
-    bool operator==(const Maze&) const = default;
-};
-
-// Each cell centre shows the wall colour or the passage colour, or one of
-// the dots, which only ever lie on passages.
-std::optional<Maze> readMaze(const QImage& image, int W, int H, const Palette& palette, QString* why)
-{
-    if (image.width() < kCell * W + 30 || image.height() < kCell * H + 30) {
-        *why = QStringLiteral("the window is too small for a %1 x %2 maze").arg(W).arg(H);
-        return std::nullopt;
-    }
-    Maze maze {W, H, std::vector<bool>(std::size_t((W + 1) * (H + 1)), false)};
-    for (int y = 0; y <= H; ++y) {
-        for (int x = 0; x <= W; ++x) {
-            if (y == 0 && x < kTextColumns)
-                continue;
-            const QRgb pixel = image.pixel(centreOf(x), centreOf(y));
-            bool open = false;
-            if (near(pixel, palette.fore) || near(pixel, kPlayer) || (near(pixel, kGoal) && y > 0))
-                open = true;
-            else if (!near(pixel, palette.back) && !near(pixel, kGoal)) {
-                *why = QStringLiteral("cell (%1, %2) shows %3, neither wall nor passage colour")
-                           .arg(x)
-                           .arg(y)
-                           .arg(describe(pixel));
-                return std::nullopt;
-            }
-            maze.open[std::size_t(y * (W + 1) + x)] = open;
-        }
-    }
-    return maze;
-}
-
-QString frameProblem(const Maze& maze)
-{
-    for (int x = 0; x <= maze.W; ++x) {
-        for (int y : {0, maze.H}) {
-            if (maze.isOpen({x, y}))
-                return QStringLiteral("frame cell (%1, %2) is open").arg(x).arg(y);
-        }
-    }
-    for (int y = 0; y <= maze.H; ++y) {
-        for (int x : {0, maze.W}) {
-            if (maze.isOpen({x, y}))
-                return QStringLiteral("frame cell (%1, %2) is open").arg(x).arg(y);
-        }
-    }
-    return {};
-}
-
-std::optional<QPoint> startCell(const Maze& maze)
-{
-    for (QPoint c : {QPoint(1, 1), QPoint(2, 1), QPoint(1, 2)}) {
-        if (maze.isOpen(c))
-            return c;
-    }
-    return std::nullopt;
-}
-
-// The open cells that cannot be reached from `from` by steps between open
-// neighbours; a dug maze has none.
-int unreachableCells(const Maze& maze, QPoint from)
-{
-    std::vector<bool> seen(maze.open.size(), false);
-    std::vector<QPoint> todo {from};
-    auto index = [&](QPoint c) { return std::size_t(c.y() * (maze.W + 1) + c.x()); };
-    seen[index(from)] = true;
-    while (!todo.empty()) {
-        const QPoint c = todo.back();
-        todo.pop_back();
-        for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const QPoint next = c + step;
-            if (maze.isOpen(next) && !seen[index(next)]) {
-                seen[index(next)] = true;
-                todo.push_back(next);
-            }
-        }
-    }
-    int missed = 0;
-    for (std::size_t i = 0; i < seen.size(); ++i)
-        missed += maze.open[i] && !seen[i];
-    return missed;
-}
-
-// A dot of one colour: the box around all pixels of that colour, and the
-// cell whose centre it sits on when it is a single small disc there.
-struct Dot {
-    QRect box;
-    int pixels = 0;
-    bool single = false;
-    QPoint cell;
-};
-
-std::optional<Dot> findDot(const QImage& image, const QColor& colour)
-{
-    Dot dot;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (near(line[x], colour, 8)) {
-                dot.box |= QRect(x, y, 1, 1);
-                ++dot.pixels;
-            }
-        }
-    }
-    if (dot.pixels == 0)
-        return std::nullopt;
-    const double cx = (dot.box.left() + dot.box.right() + 1) / 2.0;
-    const double cy = (dot.box.top() + dot.box.bottom() + 1) / 2.0;
-    dot.cell = QPoint(int(std::lround((cx - 22.5) / kCell)), int(std::lround((cy - 22.5) / kCell)));
-    const double dx = cx - (kCell * dot.cell.x() + 22.5);
-    const double dy = cy - (kCell * dot.cell.y() + 22.5);
-    // A disc of radius 3 spans about 7 pixels and covers some 20 to 40.
-    dot.single = dot.box.width() <= 10 && dot.box.height() <= 10 && dot.pixels >= 9 && dot.pixels <= 60
-        && std::abs(dx) <= 2 && std::abs(dy) <= 2;
-    return dot;
-}
-
-QString where(const std::optional<Dot>& dot)
-{
-    if (!dot)
-        return QStringLiteral("nowhere");
-    if (!dot->single)
-        return QStringLiteral("spread over %1,%2 %3x%4 (%5 pixels)")
-            .arg(dot->box.x())
-            .arg(dot->box.y())
-            .arg(dot->box.width())
-            .arg(dot->box.height())
-            .arg(dot->pixels);
-    return QStringLiteral("on cell (%1, %2)").arg(dot->cell.x()).arg(dot->cell.y());
-}
-
-int countNear(const QImage& image, const QRect& area, const QColor& colour)
-{
-    int count = 0;
-    const QRect clipped = area & image.rect();
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            count += near(image.pixel(x, y), colour);
-    }
-    return count;
-}
-
-QString uniformProblem(const QImage& image, const QRect& area, const QColor& colour, const char* what)
-{
-    const QRect clipped = area & image.rect();
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        for (int x = clipped.left(); x <= clipped.right(); ++x) {
-            if (!near(image.pixel(x, y), colour))
-                return QStringLiteral("%1: pixel (%2, %3) is %4, not the wall colour %5")
-                    .arg(QLatin1String(what))
-                    .arg(x)
-                    .arg(y)
-                    .arg(describe(image.pixel(x, y)), colour.name());
-        }
-    }
-    return {};
-}
-
-QRect clockLine(int H)
-{
-    return QRect(30, kCell * H + 30, 300, 26);
-}
-
-// A picture of a game in progress: a readable maze with the player on its
-// start cell.
-struct Scene {
-    QImage image;
-    Maze maze;
-    QPoint start;
-};
 
 // How far a held arrow key takes the player straight on from the start,
 // and the key that brings it back.
@@ -277,98 +56,132 @@ Route longestRoute(const Maze& maze, QPoint start, QPoint goal)
     return {QStringLiteral("Down"), QStringLiteral("Up"), down, start + QPoint(0, down)};
 }
 
+
+// Pixels a style check leaves alone: the high-score line and the two dots.
+struct Covered {
+    std::vector<QRect> areas;
+
+    bool contains(QPoint p) const
+    {
+        return std::any_of(areas.begin(), areas.end(), [p](const QRect& r) { return r.contains(p); });
+    }
+};
+
+Covered coveredBy(const QImage& image)
+{
+    Covered covered {{highScoreArea()}};
+    for (const QColor& colour : {kPlayer, kGoal}) {
+        if (const std::optional<Dot> dot = findDot(image, colour))
+            covered.areas.push_back(dot->box.adjusted(-2, -2, 2, 2));
+    }
+    return covered;
+}
+
+// What the pixels at the places that tell the styles apart must show, and
+// how many places of each kind there were.
+struct StyleCheck {
+    QString problem;
+    int edges = 0;
+    int crossings = 0;
+};
+
+// Checks the 2 x 2 pixels at `at` (their top-left one) against the colour.
+bool checkBlock(const QImage& image, const Covered& covered, QPoint at, const QColor& want, const QString& what,
+                StyleCheck& check)
+{
+    for (QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+        const QPoint p = at + d;
+        if (covered.contains(p))
+            continue;
+        if (image.pixel(p) != want.rgb()) {
+            check.problem = QStringLiteral("%1: pixel (%2, %3) is %4, not %5")
+                                .arg(what)
+                                .arg(p.x())
+                                .arg(p.y())
+                                .arg(describe(image.pixel(p)), want.name());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Style 0 strokes wall centres together, style 2 draws tracks between
+// passage centres; either way every cell centre shows its own colour.
+// Between two side neighbours the stroke or track shows where both are
+// wall (style 0) or both passage (either style); in style 2 nothing joins a
+// passage to a wall. Where only diagonal cells are passages, their shared
+// corner is wall colour: covered by a diagonal wall stroke in style 0, and
+// left as background in style 2, which draws no diagonal tracks.
+StyleCheck checkStyle(const QImage& image, const Maze& maze, const Palette& palette, int style)
+{
+    const Covered covered = coveredBy(image);
+    StyleCheck check;
+    auto colourOf = [&](bool open) { return open ? palette.fore : palette.back; };
+    auto cellName = [](QPoint c) { return QStringLiteral("(%1, %2)").arg(c.x()).arg(c.y()); };
+    for (int y = 0; y <= maze.H; ++y) {
+        for (int x = 0; x <= maze.W; ++x) {
+            const QPoint c(x, y);
+            const bool open = maze.isOpen(c);
+            if (!checkBlock(image, covered, {centreOf(x), centreOf(y)}, colourOf(open),
+                            QStringLiteral("centre of cell ") + cellName(c), check))
+                return check;
+            for (QPoint step : {QPoint(1, 0), QPoint(0, 1)}) {
+                const QPoint n = c + step;
+                if (n.x() > maze.W || n.y() > maze.H)
+                    continue;
+                const bool bothOpen = open && maze.isOpen(n);
+                const bool bothWall = !open && !maze.isOpen(n);
+                if (style == 0 && !bothOpen && !bothWall)
+                    continue;
+                const QPoint edge = step.x() ? QPoint(kCell * x + 29, centreOf(y)) : QPoint(centreOf(x), kCell * y + 29);
+                ++check.edges;
+                if (!checkBlock(image, covered, edge, colourOf(bothOpen),
+                                QStringLiteral("between cells %1 and %2").arg(cellName(c), cellName(n)), check))
+                    return check;
+            }
+            if (x == maze.W || y == maze.H)
+                continue;
+            const bool topLeft = maze.isOpen(c);
+            const bool topRight = maze.isOpen(c + QPoint(1, 0));
+            const bool bottomLeft = maze.isOpen(c + QPoint(0, 1));
+            const bool bottomRight = maze.isOpen(c + QPoint(1, 1));
+            const bool falling = topLeft && bottomRight && !topRight && !bottomLeft;
+            const bool rising = topRight && bottomLeft && !topLeft && !bottomRight;
+            if (falling || rising) {
+                ++check.crossings;
+                if (!checkBlock(image, covered, {kCell * x + 29, kCell * y + 29}, palette.back,
+                                QStringLiteral("corner where cells %1 and %2 meet only diagonally")
+                                    .arg(cellName(falling ? c : c + QPoint(1, 0)),
+                                         cellName(falling ? c + QPoint(1, 1) : c + QPoint(0, 1))),
+                                check))
+                    return check;
+            }
+        }
+    }
+    return check;
+}
+
 }  // namespace
 
 class E2eTest : public QObject {
     Q_OBJECT
 
 private:
-    QMap<QString, QByteArray> dataFiles(const Palette& palette) const
+    QMap<QString, QByteArray> dataFiles(const Palette& palette, int style = 0) const
     {
         return {
             {QStringLiteral("High.dat"), highFile_},
             {QStringLiteral("Orvo.dat"), QByteArray("\"Ann\"\r\n")},
             {QStringLiteral("Style.dat"), QByteArray::number(colourWord(palette.fore)) + ','
-                                              + QByteArray::number(colourWord(palette.back)) + ",0\r\n"},
+                                              + QByteArray::number(colourWord(palette.back)) + ','
+                                              + QByteArray::number(style) + "\r\n"},
         };
     }
 
-    // Polls screenshots until the window shows a W x H maze (other than
-    // `unlike`, when given) with the player on its start cell.
-    std::optional<Scene> waitForScene(WindowId window, QSize client, int W, int H, const Palette& palette,
-                                      const Maze* unlike, QString* why) const
+    // Waits for a maze of the window's first size (other than `unlike`).
+    std::optional<Scene> startSizeScene(WindowId window, const Palette& palette, const Maze* unlike, QString* why) const
     {
-        QElapsedTimer clock;
-        clock.start();
-        *why = QStringLiteral("no screenshot of the window could be taken");
-        do {
-            const QImage image = session_->grab(window);
-            if (image.isNull()) {
-                pollPause();
-                continue;
-            }
-            if (image.size() != client) {
-                *why = QStringLiteral("the client area is %1 x %2").arg(image.width()).arg(image.height());
-                pollPause();
-                continue;
-            }
-            const std::optional<Maze> maze = readMaze(image, W, H, palette, why);
-            if (!maze)
-                continue;
-            if (unlike && *maze == *unlike) {
-                *why = QStringLiteral("the maze did not change");
-                continue;
-            }
-            const std::optional<QPoint> start = startCell(*maze);
-            if (!start) {
-                *why = QStringLiteral("none of (1, 1), (2, 1), (1, 2) is open");
-                continue;
-            }
-            const std::optional<Dot> player = findDot(image, kPlayer);
-            if (player && player->single && player->cell == *start)
-                return Scene {image, *maze, *start};
-            *why = QStringLiteral("the green dot is %1, not on the start cell (%2, %3)")
-                       .arg(where(player))
-                       .arg(start->x())
-                       .arg(start->y());
-        } while (clock.elapsed() < kWaitMs);
-        return std::nullopt;
-    }
-
-    QImage waitForPlayerAt(WindowId window, QPoint cell, int timeoutMs, QString* why) const
-    {
-        QElapsedTimer clock;
-        clock.start();
-        *why = QStringLiteral("no screenshot of the window could be taken");
-        do {
-            const QImage image = session_->grab(window);
-            if (!image.isNull()) {
-                const std::optional<Dot> player = findDot(image, kPlayer);
-                if (player && player->single && player->cell == cell)
-                    return image;
-                *why = QStringLiteral("the green dot stayed %1, never reached (%2, %3)")
-                           .arg(where(player))
-                           .arg(cell.x())
-                           .arg(cell.y());
-            }
-            pollPause();
-        } while (clock.elapsed() < timeoutMs);
-        return {};
-    }
-
-    // The first screenshot whose clock line differs from the one in `before`.
-    QImage waitForClockTick(WindowId window, const QImage& before, int H) const
-    {
-        const QImage line = before.copy(clockLine(H));
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            const QImage image = session_->grab(window);
-            if (!image.isNull() && image.size() == before.size() && image.copy(clockLine(H)) != line)
-                return image;
-            pollPause();
-        } while (clock.elapsed() < kWaitMs);
-        return {};
+        return waitForScene(*session_, window, kStartClient, kStartW, kStartH, palette, unlike, kWaitMs, why);
     }
 
     std::unique_ptr<XSession> session_;
@@ -414,7 +227,7 @@ private Q_SLOTS:
         QVERIFY2(window, "no window titled Orvo appeared");
         QCOMPARE(session_->clientSize(*window), kStartClient);
 
-        const std::optional<Scene> scene = waitForScene(*window, kStartClient, kStartW, kStartH, palette, nullptr, &why);
+        const std::optional<Scene> scene = startSizeScene(*window, palette, nullptr, &why);
         QVERIFY2(scene, qPrintable(why));
         const Maze& maze = scene->maze;
         const QImage& image = scene->image;
@@ -442,6 +255,48 @@ private Q_SLOTS:
         QVERIFY2(countNear(image, clockLine(kStartH), fore) >= 40, "no clock line under the maze");
     }
 
+    // Each drawing style shows the maze by its own rule, in the colours of
+    // Style.dat. Style 1 fills whole squares, so it shows the maze exactly:
+    // one tree of passages inside a wall frame, with the goal in the last
+    // passage column.
+    void stylesShowTheMaze_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::newRow("wall_strokes") << 0;
+        QTest::newRow("wall_squares") << 1;
+        QTest::newRow("passage_tracks") << 2;
+    }
+
+    void stylesShowTheMaze()
+    {
+        QFETCH(int, style);
+        GameRun game(*session_);
+        QString why;
+        QVERIFY2(game.start(dataFiles(pale_, style), &why), qPrintable(why));
+        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
+        QVERIFY2(window, "no window titled Orvo appeared");
+        const std::optional<Scene> scene = startSizeScene(*window, pale_, nullptr, &why);
+        QVERIFY2(scene, qPrintable(why));
+        const std::optional<Dot> goal = findDot(scene->image, kGoal);
+        QVERIFY2(goal && goal->single, qPrintable(QStringLiteral("the blue dot is ") + where(goal)));
+        QCOMPARE(goal->cell.x(), kStartW - 1);
+
+        if (style == 1) {
+            const std::optional<Maze> exact = readSquares(scene->image, kStartW, kStartH, pale_, &why);
+            QVERIFY2(exact, qPrintable(why));
+            QVERIFY2(*exact == scene->maze, "the squares disagree with the cell centres");
+            for (const QString& problem : {frameProblem(*exact), treeProblem(*exact)})
+                QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        } else {
+            const StyleCheck check = checkStyle(scene->image, scene->maze, pale_, style);
+            QVERIFY2(check.problem.isEmpty(), qPrintable(check.problem));
+            QVERIFY2(check.edges > 100 && check.crossings > 0,
+                     qPrintable(QStringLiteral("only %1 edges and %2 diagonal corners checked")
+                                    .arg(check.edges)
+                                    .arg(check.crossings)));
+        }
+    }
+
     // A held arrow key walks the player along a corridor to the wall and no
     // further; the opposite key walks it back.
     void heldArrowWalksToWall()
@@ -453,7 +308,7 @@ private Q_SLOTS:
         QVERIFY2(window, "no window titled Orvo appeared");
         QVERIFY2(session_->activate(*window), "the game window could not be activated");
 
-        std::optional<Scene> scene = waitForScene(*window, kStartClient, kStartW, kStartH, pale_, nullptr, &why);
+        std::optional<Scene> scene = startSizeScene(*window, pale_, nullptr, &why);
         QVERIFY2(scene, qPrintable(why));
         Route route;
         for (int attempt = 1;; ++attempt) {
@@ -465,7 +320,7 @@ private Q_SLOTS:
             QVERIFY2(attempt < 10, "ten mazes in a row had no straight corridor of two cells from the start");
             const Maze previous = scene->maze;
             QVERIFY(session_->key(QStringLiteral("n")));
-            scene = waitForScene(*window, kStartClient, kStartW, kStartH, pale_, &previous, &why);
+            scene = startSizeScene(*window, pale_, &previous, &why);
             QVERIFY2(scene, qPrintable(QStringLiteral("after N: ") + why));
         }
 
@@ -474,7 +329,7 @@ private Q_SLOTS:
             walk.start();
             const KeyHold hold(*session_, route.key);
             QVERIFY2(hold.pressed(), "the arrow key could not be pressed");
-            const QImage arrived = waitForPlayerAt(*window, route.end, kWaitMs, &why);
+            const QImage arrived = waitForPlayerAt(*session_, *window, route.end, kWaitMs, &why);
             QVERIFY2(!arrived.isNull(), qPrintable(route.key + QStringLiteral(" held: ") + why));
             // One cell per 100 ms tick; the first tick may come at once and
             // a late tick may be followed by an early one.
@@ -482,7 +337,7 @@ private Q_SLOTS:
             QVERIFY2(walk.elapsed() >= least,
                      qPrintable(QStringLiteral("%1 cells took only %2 ms").arg(route.length).arg(walk.elapsed())));
 
-            const QImage later = waitForClockTick(*window, arrived, kStartH);
+            const QImage later = waitForClockTick(*session_, *window, arrived, kStartH, kWaitMs);
             QVERIFY2(!later.isNull(), "the clock line did not change within the wait");
             const std::optional<Dot> player = findDot(later, kPlayer);
             QVERIFY2(player && player->single && player->cell == route.end,
@@ -491,7 +346,7 @@ private Q_SLOTS:
         {
             const KeyHold hold(*session_, route.back);
             QVERIFY2(hold.pressed(), "the arrow key could not be pressed");
-            const QImage back = waitForPlayerAt(*window, scene->start, kWaitMs, &why);
+            const QImage back = waitForPlayerAt(*session_, *window, scene->start, kWaitMs, &why);
             QVERIFY2(!back.isNull(), qPrintable(route.back + QStringLiteral(" held: ") + why));
         }
     }
@@ -505,13 +360,13 @@ private Q_SLOTS:
         const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
         QVERIFY2(window, "no window titled Orvo appeared");
         QVERIFY2(session_->activate(*window), "the game window could not be activated");
-        std::optional<Scene> scene = waitForScene(*window, kStartClient, kStartW, kStartH, pale_, nullptr, &why);
+        std::optional<Scene> scene = startSizeScene(*window, pale_, nullptr, &why);
         QVERIFY2(scene, qPrintable(why));
 
         for (const QString& key : {QStringLiteral("n"), QStringLiteral("shift+n")}) {
             const Maze previous = scene->maze;
             QVERIFY(session_->key(key));
-            scene = waitForScene(*window, kStartClient, kStartW, kStartH, pale_, &previous, &why);
+            scene = startSizeScene(*window, pale_, &previous, &why);
             QVERIFY2(scene, qPrintable(QStringLiteral("after %1: ").arg(key) + why));
         }
     }
@@ -526,7 +381,7 @@ private Q_SLOTS:
         const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
         QVERIFY2(window, "no window titled Orvo appeared");
         QVERIFY2(session_->activate(*window), "the game window could not be activated");
-        QVERIFY2(waitForScene(*window, kStartClient, kStartW, kStartH, pale_, nullptr, &why), qPrintable(why));
+        QVERIFY2(startSizeScene(*window, pale_, nullptr, &why), qPrintable(why));
 
         QVERIFY(session_->key(QStringLiteral("Escape")));
         const ExitResult exit = game.waitForExit(kWaitMs);
@@ -608,11 +463,11 @@ private Q_SLOTS:
         QVERIFY2(game.start(dataFiles(pale_), &why), qPrintable(why));
         const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
         QVERIFY2(window, "no window titled Orvo appeared");
-        const std::optional<Scene> before = waitForScene(*window, kStartClient, kStartW, kStartH, pale_, nullptr, &why);
+        const std::optional<Scene> before = startSizeScene(*window, pale_, nullptr, &why);
         QVERIFY2(before, qPrintable(why));
 
         QVERIFY(session_->resize(*window, request));
-        const std::optional<Scene> after = waitForScene(*window, settled, W, H, pale_, &before->maze, &why);
+        const std::optional<Scene> after = waitForScene(*session_, *window, settled, W, H, pale_, &before->maze, kWaitMs, &why);
         QVERIFY2(after, qPrintable(QStringLiteral("after resizing: ") + why));
         QCOMPARE(session_->clientSize(*window), settled);
         const QString frame = frameProblem(after->maze);

@@ -64,9 +64,13 @@ public:
 
     // Keys go to the focused window, through the server's test extension;
     // names are X keysym names such as Right, Escape or shift+n.
-    bool keyDown(const QString& key) const;
-    bool keyUp(const QString& key) const;
     bool key(const QString& key) const;
+    // Keys pressed or released by one command, with no pause between them,
+    // so that a play tick seldom falls between the first and the last.
+    bool keysDown(const QStringList& keys) const;
+    bool keysUp(const QStringList& keys) const;
+    // Types the text into the focused window, character by character.
+    bool type(const QString& text) const;
 
 private:
     bool waitForWindowManager(int timeoutMs) const;
@@ -76,20 +80,23 @@ private:
     QString display_;
 };
 
-// Holds a key down for its lifetime, so that a failing check cannot leave a
+// Holds keys down for its lifetime, so that a failing check cannot leave a
 // key pressed for the tests that follow.
 class KeyHold {
 public:
-    KeyHold(const XSession& session, QString key);
+    KeyHold(const XSession& session, const QString& key);
+    KeyHold(const XSession& session, QStringList keys);
     ~KeyHold();
     KeyHold(const KeyHold&) = delete;
     KeyHold& operator=(const KeyHold&) = delete;
 
     bool pressed() const { return pressed_; }
+    // Lets go before the end of the lifetime; later calls do nothing.
+    void release();
 
 private:
     const XSession& session_;
-    QString key_;
+    QStringList keys_;
     bool pressed_ = false;
 };
 
