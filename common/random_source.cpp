@@ -31,17 +31,3 @@ void FastRandom::seedWith(std::uint64_t seed)
     if ((state_[0] | state_[1] | state_[2] | state_[3]) == 0)
         state_[0] = 1;
 }
-
-double FastRandom::next()
-{
-    const std::uint32_t result = state_[0] + state_[3];
-    const std::uint32_t t = state_[1] << 9;
-    state_[2] ^= state_[0];
-    state_[3] ^= state_[1];
-    state_[1] ^= state_[2];
-    state_[0] ^= state_[3];
-    state_[2] ^= t;
-    state_[3] = std::rotl(state_[3], 11);
-    // (2^32 - 1) / 2^32 is exact in a double, so the result stays below 1.
-    return static_cast<double>(result) * (1.0 / 4294967296.0);
-}

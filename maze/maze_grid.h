@@ -11,7 +11,11 @@ public:
     // Generation clears the cells whose indices both lie below this.
     static constexpr int kCleared = 1000;
 
-    MazeGrid() : cells_(static_cast<std::size_t>(kSize) * kSize, 0) {}
+    // The generator's working copy holds columns 0..W and rows 0..H of a
+    // maze of at most 32767 cells with sides of at most 999.
+    static constexpr std::size_t kScratchBytes = 32767 + 999 + 999 + 1;
+
+    MazeGrid() : cells_(static_cast<std::size_t>(kSize) * kSize, 0), scratch_(kScratchBytes, 0) {}
 
     static constexpr bool inside(int x, int y)
     {
@@ -27,6 +31,9 @@ public:
     // Sets every cell with both indices in 0..999 to wall.
     void clear();
 
+    // Working memory for the generator, allocated once with the grid.
+    std::uint8_t* scratch() { return scratch_.data(); }
+
 private:
     static std::size_t index(int x, int y)
     {
@@ -34,4 +41,5 @@ private:
     }
 
     std::vector<std::int16_t> cells_;
+    std::vector<std::uint8_t> scratch_;
 };

@@ -1,0 +1,205 @@
+// Timings of the work a resize and the two timers do: generating a maze,
+// drawing it in each style (fast and reference renderers), and one tick of
+// each timer. Run: build/orvo_bench (add --benchmark_format=json to keep).
+#include "common/colour.h"
+#include "common/random_source.h"
+#include "maze/generator.h"
+#include "platform/image_surface.h"
+#include "play/movement.h"
+#include "render/maze_renderer.h"
+#include "render/reference_renderer.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr ColourWord kFore = RGB(255, 255, 192);
+constexpr ColourWord kBack = RGB(32, 32, 96);
+
+struct Size {
+    int width;
+    int height;
+};
+constexpr Size kSizes[] = {{42, 21}, {126, 66}, {254, 128}};
+
+// A game's state as the main window holds it, with its backing image.
+struct Game {
+    Game(Size size, qreal ratio) : width(static_cast<std::int16_t>(size.width)), height(static_cast<std::int16_t>(size.height))
+    {
+        surface.resize(QSize((size.width + 2) * 15, (size.height + 4) * 15), ratio);
+        surface.setBackColor(kBack);
+        generate();
+    }
+
+    void generate()
+    {
+        random.reseed(0.25 * ++generation);
+        const DigOutcome start = digMaze(maze, width, height, static_cast<std::int16_t>(width * height), random, goalY);
+        playerX = start.startX;
+        playerY = start.startY;
+    }
+
+    MazeScene scene() const
+    {
+        return MazeScene {maze, width, height, goalY, ClockReading {}, 0, name, kFore, kBack};
+    }
+
+    MazeGrid maze;
+    std::int16_t width;
+    std::int16_t height;
+    std::int16_t goalY = 0;
+    std::int16_t playerX = 1;
+    std::int16_t playerY = 1;
+    FastRandom random;
+    int generation = 0;
+    std::string name = "<No One>";
+    platform::ImageSurface surface;
+};
+
+void newGame(benchmark::State& state, int style, Size size, qreal ratio)
+{
+    Game game(size, ratio);
+    for (auto _ : state) {
+        game.surface.Cls();
+        game.generate();
+        drawInStyle(game.surface, game.scene(), static_cast<std::int16_t>(style - 1));
+    }
+}
+
+void generate(benchmark::State& state, Size size)
+{
+    Game game(size, 1.0);
+    for (auto _ : state) {
+        game.generate();
+        benchmark::DoNotOptimize(game.goalY);
+    }
+}
+
+template <void (*Draw)(Surface&, const MazeScene&, std::int16_t)>
+void render(benchmark::State& state, int style, Size size, qreal ratio)
+{
+    Game game(size, ratio);
+    for (auto _ : state)
+        Draw(game.surface, game.scene(), static_cast<std::int16_t>(style - 1));
+}
+
+void playTick(benchmark::State& state)
+{
+    Game game({126, 66}, 1.0);
+    drawInStyle(game.surface, game.scene(), 0);
+    const HeldKeys keys {0, 0, -1, 0};
+    for (auto _ : state) {
+        const std::int16_t prevX = game.playerX;
+        const std::int16_t prevY = game.playerY;
+        movePlayer(game.maze, keys, game.playerX, game.playerY);
+        platform::ImageSurface& s = game.surface;
+        s.FillStyle = 0;
+        s.FillColor = s.ForeColor = kFore;
+        s.Circle(cellCentreX(prevX), cellCentreY(prevY), 3.0f);
+        s.FillColor = s.ForeColor = kPlayerColour;
+        s.Circle(cellCentreX(game.playerX), cellCentreY(game.playerY), 3.0f);
+        s.FillStyle = 1;
+    }
+}
+
+void clockTick(benchmark::State& state)
+{
+    Game game({126, 66}, 1.0);
+    drawInStyle(game.surface, game.scene(), 0);
+    ClockReading reading;
+    for (auto _ : state) {
+        const ClockReading next = advanced(reading);
+        game.surface.ForeColor = kBack;
+        printClockLine(game.surface, game.height, reading);
+        game.surface.ForeColor = kFore;
+        printClockLine(game.surface, game.height, next);
+        reading = next;
+    }
+}
+
+std::string sizeName(Size size)
+{
+    return std::to_string(size.width) + "/" + std::to_string(size.height);
+}
+
+void registerAll()
+{
+    for (int ratio : {1, 2})
+        for (Size size : kSizes)
+            for (int style : {1, 2, 3}) {
+                const std::string tail = std::to_string(style) + "/" + sizeName(size) + "/" + std::to_string(ratio);
+                benchmark::RegisterBenchmark(("NewGame/" + tail).c_str(), newGame, style, size, ratio)
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(("Render/" + tail).c_str(), render<drawInStyle>, style, size, ratio)
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(("ReferenceRender/" + tail).c_str(), render<referenceDrawInStyle>, style,
+                                             size, ratio)
+                    ->Unit(benchmark::kMillisecond);
+            }
+    for (Size size : kSizes)
+        benchmark::RegisterBenchmark(("Generate/" + sizeName(size)).c_str(), generate, size)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PlayTick", playTick)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("ClockTick", clockTick)->Unit(benchmark::kMicrosecond);
+}
+
+// The console report, followed by how many times faster the fast renderer
+// is than the reference for each style, size and pixel ratio.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool medianOnly = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (!medianOnly && run.run_type == Run::RT_Aggregate)
+                continue;
+            const std::string name = run.run_name.function_name;
+            times_[name] = run.GetAdjustedRealTime();
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\nReference / fast renderer (median real time):\n");
+        for (const auto& [name, time] : times_) {
+            if (name.rfind("Render/", 0) != 0)
+                continue;
+            const auto reference = times_.find("Reference" + name);
+            if (reference != times_.end() && time > 0)
+                std::printf("  %-24s %6.1fx\n", name.c_str() + 7, reference->second / time);
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Text needs the font system, which needs an application; no window is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    registerAll();
+    bool console = true;
+    for (int i = 1; i < argc; ++i)
+        console = console && std::string(argv[i]).rfind("--benchmark_format", 0) != 0;
+    if (console) {
+        RatioReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+    } else {
+        benchmark::RunSpecifiedBenchmarks();
+    }
+    benchmark::Shutdown();
+    return 0;
+}

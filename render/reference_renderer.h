@@ -1,0 +1,13 @@
+// The three drawing styles exactly as the game first drew them: stroke by
+// stroke and box by box through the surface. Slow at large sizes, but plain
+// to check against the rules; the fast renderer must give the same pixels.
+#pragma once
+
+#include "render/maze_renderer.h"
+
+void referenceDrawLines(Surface& s, const MazeScene& scene);
+void referenceDrawStyle2(Surface& s, const MazeScene& scene);
+void referenceDrawStyle3(Surface& s, const MazeScene& scene);
+
+// The reference drawing in the style selected by styleIndex.
+void referenceDrawInStyle(Surface& s, const MazeScene& scene, std::int16_t styleIndex);
