@@ -36,15 +36,16 @@ QFont ImageSurface::windowFont()
     return font;
 }
 
-ImageSurface::ImageSurface() : font_(windowFont()) {}
+ImageSurface::ImageSurface(Kind kind) : kind_(kind), font_(windowFont()) {}
 
 void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio)
 {
     logicalSize_ = logicalSize;
-    image_ = QImage(logicalSize * devicePixelRatio, QImage::Format_RGB32);
+    image_ = QImage(logicalSize * devicePixelRatio,
+                    kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image_.setDevicePixelRatio(devicePixelRatio);
-    image_.fill(toQColor(backColor_));
-    changed(QRectF(QPointF(0, 0), logicalSize));
+    discardStamps();
+    Cls();
 }
 
 void ImageSurface::setBackColor(ColourWord colour)
@@ -55,7 +56,7 @@ void ImageSurface::setBackColor(ColourWord colour)
 
 void ImageSurface::Cls()
 {
-    image_.fill(toQColor(backColor_));
+    image_.fill(kind_ == Kind::Opaque ? toQColor(backColor_) : QColor(Qt::transparent));
     changed(QRectF(QPointF(0, 0), logicalSize_));
 }
 
@@ -124,6 +125,80 @@ void ImageSurface::Print(const std::string& text)
     }
     CurrentX = 0.0f;
     CurrentY += static_cast<float>(metrics.height());
+}
+
+bool ImageSurface::stampsAvailable() const
+{
+    const qreal ratio = image_.devicePixelRatio();
+    return !image_.isNull() && ratio == std::floor(ratio);
+}
+
+void ImageSurface::useStampPalette(ColourWord fore, ColourWord back)
+{
+    if (fore != stampFore_ || back != stampBack_)
+        discardStamps();
+    stampFore_ = fore;
+    stampBack_ = back;
+}
+
+int ImageSurface::findStamp(std::uint32_t key) const
+{
+    const auto found = stampKeys_.find(key);
+    return found == stampKeys_.end() ? -1 : found->second;
+}
+
+int ImageSurface::makeStamp(std::uint32_t key, const StampRecipe& recipe)
+{
+    ImageSurface scratch(Kind::Transparent);
+    scratch.resize(QSize(recipe.width, recipe.height), image_.devicePixelRatio());
+    recipe.draw(scratch);
+    const qreal ratio = image_.devicePixelRatio();
+    const QRect keep(qRound(recipe.keepX * ratio), qRound(recipe.keepY * ratio), qRound(recipe.keepWidth * ratio),
+                     qRound(recipe.keepHeight * ratio));
+    QImage pixels = scratch.image_.copy(keep);
+    if (recipe.opaque)
+        pixels = pixels.convertToFormat(QImage::Format_RGB32);
+    stamps_.push_back(Stamp {std::move(pixels), recipe.opaque});
+    const int stamp = static_cast<int>(stamps_.size()) - 1;
+    stampKeys_[key] = stamp;
+    return stamp;
+}
+
+void ImageSurface::placeStamp(int stamp, int x, int y)
+{
+    const Stamp& s = stamps_[static_cast<std::size_t>(stamp)];
+    const int ratio = qRound(image_.devicePixelRatio());
+    // Clipped to the picture; rows are copied whole where the stamp is opaque.
+    const int left = x * ratio;
+    const int top = y * ratio;
+    const int fromX = std::max(0, -left);
+    const int fromY = std::max(0, -top);
+    const int toX = std::min(s.pixels.width(), image_.width() - left);
+    const int toY = std::min(s.pixels.height(), image_.height() - top);
+    if (fromX >= toX || fromY >= toY)
+        return;
+    for (int row = fromY; row < toY; ++row) {
+        const auto* source = reinterpret_cast<const quint32*>(s.pixels.constScanLine(row)) + fromX;
+        auto* target = reinterpret_cast<quint32*>(image_.scanLine(top + row)) + left + fromX;
+        if (s.opaque) {
+            std::copy(source, source + (toX - fromX), target);
+        } else {
+            for (int i = 0; i < toX - fromX; ++i)
+                if (qAlpha(source[i]) != 0)
+                    target[i] = source[i] | 0xFF000000u;
+        }
+    }
+}
+
+void ImageSurface::stampsPlaced(float x1, float y1, float x2, float y2)
+{
+    changed(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+}
+
+void ImageSurface::discardStamps()
+{
+    stamps_.clear();
+    stampKeys_.clear();
 }
 
 void ImageSurface::changed(const QRectF& area)

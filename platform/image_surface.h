@@ -11,12 +11,18 @@
 #include <QRect>
 
 #include <functional>
+#include <unordered_map>
+#include <vector>
 
 namespace platform {
 
 class ImageSurface final : public Surface {
 public:
-    ImageSurface();
+    // A transparent surface starts clear of any colour; stamps are drawn on
+    // one.
+    enum class Kind { Opaque, Transparent };
+
+    explicit ImageSurface(Kind kind = Kind::Opaque);
 
     // A new picture of the given logical size, cleared to the background.
     void resize(QSize logicalSize, qreal devicePixelRatio);
@@ -36,16 +42,34 @@ public:
     void Circle(float cx, float cy, float radius) override;
     void Print(const std::string& text) override;
 
+    bool stampsAvailable() const override;
+    void useStampPalette(ColourWord fore, ColourWord back) override;
+    int findStamp(std::uint32_t key) const override;
+    int makeStamp(std::uint32_t key, const StampRecipe& recipe) override;
+    void placeStamp(int stamp, int x, int y) override;
+    void stampsPlaced(float x1, float y1, float x2, float y2) override;
+
     // The font of the window: "Courier New", bold, 15.75 pt (21 pixels).
     static QFont windowFont();
 
 private:
-    void changed(const QRectF& area);
+    struct Stamp {
+        QImage pixels;  // at the device pixel ratio
+        bool opaque = true;
+    };
 
+    void changed(const QRectF& area);
+    void discardStamps();
+
+    Kind kind_;
     QImage image_;
     QSize logicalSize_;
     ColourWord backColor_ = 0;
     QFont font_;
+    std::vector<Stamp> stamps_;
+    std::unordered_map<std::uint32_t, int> stampKeys_;
+    ColourWord stampFore_ = -1;
+    ColourWord stampBack_ = -1;
 };
 
 QColor toQColor(ColourWord colour);

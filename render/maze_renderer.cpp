@@ -1,26 +1,40 @@
 #include "render/maze_renderer.h"
 
 #include "play/movement.h"
+#include "render/reference_renderer.h"
 #include "render/surface.h"
+
+#include <array>
+
+// The fast renderer draws the same pixels as the reference renderer, cell by
+// cell from stamps. A stroke joins two neighbouring cells and never leaves
+// their 2 x 2 block (its round caps end 6 pixels past centres that lie 7.5
+// pixels inside their cells), so a cell's final pixels depend only on its
+// 3 x 3 neighbourhood and on where it lies: inside the frame, on it, or just
+// beyond it, where fewer strokes are drawn. Each case is drawn once as a
+// stamp, by the very strokes the reference draws, and copied to every cell
+// it fits.
 
 namespace {
 
 constexpr std::int16_t kThickPen = 12;
+constexpr int kCell = 15;
+
+// Stamp keys: the style above bit 20, then what the stamp depends on.
+constexpr std::uint32_t kStyleOne = 1u << 20;
+constexpr std::uint32_t kStyleTwo = 2u << 20;
+constexpr std::uint32_t kStyleThree = 3u << 20;
 
 float centre(int n)
 {
     return cellCentreX(static_cast<std::int16_t>(n));
 }
 
-void fillMazeRectangle(Surface& s, const MazeScene& scene)
+// The centre of neighbour d (-1, 0, 1) on a 3 x 3 scratch whose middle cell
+// has its corner at (15, 15).
+float scratchCentre(int d)
 {
-    s.ForeColor = scene.foreColor;
-    s.BoxFilled(15.0f, 15.0f, cellEdge(scene.width + 1), cellEdge(scene.height + 1));
-}
-
-void lineBetween(Surface& s, int x1, int y1, int x2, int y2)
-{
-    s.Line(centre(x1), centre(y1), centre(x2), centre(y2));
+    return static_cast<float>(kCell * (d + 1)) + 7.5f;
 }
 
 void closingSteps(Surface& s, const MazeScene& scene)
@@ -28,6 +42,139 @@ void closingSteps(Surface& s, const MazeScene& scene)
     s.DrawWidth = 1;
     drawGoalDot(s, scene);
     drawStatusLines(s, scene);
+}
+
+int stampFor(Surface& s, std::uint32_t key, const MazeScene& scene,
+             Surface::StampRecipe (*recipe)(std::uint32_t, const MazeScene&))
+{
+    const int found = s.findStamp(key);
+    return found >= 0 ? found : s.makeStamp(key, recipe(key, scene));
+}
+
+// --- Style 1 ---------------------------------------------------------------
+
+// Where a cell lies along one axis, as far as the strokes care: 0, 1,
+// inside, on the far frame (W or H), or just beyond it.
+int placeClass(int n, int last)
+{
+    if (n <= 1)
+        return n;
+    if (n < last)
+        return 2;
+    return n == last ? 3 : 4;
+}
+
+// A stand-in index with the same relation to 0 and to the far frame as every
+// cell of its class, on an axis whose far frame is at 10.
+constexpr int kStandInFrame = 10;
+int standIn(int placeClassValue)
+{
+    constexpr int indexOf[] = {0, 1, 5, kStandInFrame, kStandInFrame + 1};
+    return indexOf[placeClassValue];
+}
+
+// The wall cells among the 3 x 3 around (x, y), as nine bits, row by row.
+// Cells before the first or past the last that the reference reads count as
+// passages: no stroke ever reaches them.
+int neighbourhoodWalls(const MazeGrid& m, int x, int y, int W, int H)
+{
+    int bits = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            const bool wall = nx >= 0 && ny >= 0 && nx <= W + 1 && ny <= H + 1 && m(nx, ny) == 0;
+            bits |= (wall ? 1 : 0) << ((dy + 1) * 3 + (dx + 1));
+        }
+    return bits;
+}
+
+// Draws, in the current pen, the strokes of the reference that touch the
+// middle cell: those between two walls of the neighbourhood that start from a
+// cell the reference's loops visit, with its conditions for the rising
+// diagonals.
+void styleOneStrokes(Surface& s, int wallBits, int xClass, int yClass)
+{
+    auto wall = [&](int dx, int dy) { return ((wallBits >> ((dy + 1) * 3 + (dx + 1))) & 1) != 0; };
+    auto inside = [](int d) { return d >= -1 && d <= 1; };
+    for (int oy = -1; oy <= 1; ++oy) {
+        for (int ox = -1; ox <= 1; ++ox) {
+            const int x = standIn(xClass) + ox;
+            const int y = standIn(yClass) + oy;
+            if (x < 0 || y < 0 || x > kStandInFrame || y > kStandInFrame || !wall(ox, oy))
+                continue;
+            struct Step {
+                int dx, dy;
+                bool made;
+            };
+            const Step steps[] = {{1, 0, true}, {0, 1, true}, {1, 1, true}, {1, -1, y > 0}, {-1, 1, x > 0}};
+            for (const Step& step : steps) {
+                const int tx = ox + step.dx;
+                const int ty = oy + step.dy;
+                if (step.made && inside(tx) && inside(ty) && wall(tx, ty))
+                    s.Line(scratchCentre(ox), scratchCentre(oy), scratchCentre(tx), scratchCentre(ty));
+            }
+        }
+    }
+}
+
+Surface::StampRecipe styleOneRecipe(std::uint32_t key, const MazeScene& scene)
+{
+    const int wallBits = static_cast<int>(key & 0x1FF);
+    const int xClass = static_cast<int>((key >> 9) & 7);
+    const int yClass = static_cast<int>((key >> 12) & 7);
+    // Inside the maze rectangle the passage colour lies beneath; beyond it
+    // only the strokes are copied, onto whatever the window shows there.
+    const bool inRectangle = xClass <= 3 && yClass <= 3;
+    const ColourWord fore = scene.foreColor;
+    const ColourWord back = scene.backColor;
+    return Surface::StampRecipe {3 * kCell, 3 * kCell, kCell, kCell, kCell, kCell, inRectangle,
+                                 [=](Surface& scratch) {
+                                     if (inRectangle) {
+                                         scratch.ForeColor = fore;
+                                         scratch.BoxFilled(kCell, kCell, 2 * kCell, 2 * kCell);
+                                     }
+                                     scratch.ForeColor = back;
+                                     scratch.DrawWidth = kThickPen;
+                                     styleOneStrokes(scratch, wallBits, xClass, yClass);
+                                 }};
+}
+
+// --- Style 2 ---------------------------------------------------------------
+
+Surface::StampRecipe styleTwoRecipe(std::uint32_t key, const MazeScene& scene)
+{
+    const ColourWord colour = (key & 1) ? scene.backColor : scene.foreColor;
+    return Surface::StampRecipe {kCell, kCell, 0, 0, kCell, kCell, true, [=](Surface& scratch) {
+                                     scratch.ForeColor = colour;
+                                     scratch.BoxFilled(0, 0, kCell, kCell);
+                                 }};
+}
+
+// --- Style 3 ---------------------------------------------------------------
+
+enum SideBit { kLeftOpen = 1, kUpOpen = 2, kRightOpen = 4, kDownOpen = 8 };
+
+Surface::StampRecipe styleThreeRecipe(std::uint32_t key, const MazeScene& scene)
+{
+    const int open = static_cast<int>(key & 0xF);
+    const ColourWord fore = scene.foreColor;
+    const ColourWord back = scene.backColor;
+    return Surface::StampRecipe {3 * kCell, 3 * kCell, kCell, kCell, kCell, kCell, true, [=](Surface& scratch) {
+                                     scratch.ForeColor = back;
+                                     scratch.BoxFilled(kCell, kCell, 2 * kCell, 2 * kCell);
+                                     scratch.ForeColor = fore;
+                                     scratch.DrawWidth = kThickPen;
+                                     const float c = scratchCentre(0);
+                                     if (open & kLeftOpen)
+                                         scratch.Line(scratchCentre(-1), c, c, c);
+                                     if (open & kUpOpen)
+                                         scratch.Line(c, scratchCentre(-1), c, c);
+                                     if (open & kRightOpen)
+                                         scratch.Line(c, c, scratchCentre(1), c);
+                                     if (open & kDownOpen)
+                                         scratch.Line(c, c, c, scratchCentre(1));
+                                 }};
 }
 
 }  // namespace
@@ -39,61 +186,87 @@ float cellEdge(int n)
 
 void Draw_Lines(Surface& s, const MazeScene& scene)
 {
+    if (!s.stampsAvailable()) {
+        referenceDrawLines(s, scene);
+        return;
+    }
     const MazeGrid& m = scene.maze;
     const int W = scene.width;
     const int H = scene.height;
+    s.useStampPalette(scene.foreColor, scene.backColor);
 
-    fillMazeRectangle(s, scene);
-    s.ForeColor = scene.backColor;
-    s.DrawWidth = kThickPen;
-    for (int y = 0; y <= H; ++y) {
-        for (int x = 0; x <= W; ++x) {
-            if (m(x, y) != 0)
-                continue;
-            if (m(x + 1, y) == 0)
-                lineBetween(s, x, y, x + 1, y);
-            if (m(x, y + 1) == 0)
-                lineBetween(s, x, y, x, y + 1);
-            if (m(x + 1, y + 1) == 0)
-                lineBetween(s, x, y, x + 1, y + 1);
-            if (y > 0 && m(x + 1, y - 1) == 0)
-                lineBetween(s, x, y, x + 1, y - 1);
-            if (x > 0 && m(x - 1, y + 1) == 0)
-                lineBetween(s, x, y, x - 1, y + 1);
+    // Most cells lie inside: their stamps are looked up here, not by key.
+    std::array<int, 512> inside;
+    inside.fill(-1);
+    for (int y = 0; y <= H + 1; ++y) {
+        const int yClass = placeClass(y, H);
+        for (int x = 0; x <= W + 1; ++x) {
+            const int xClass = placeClass(x, W);
+            const int bits = neighbourhoodWalls(m, x, y, W, H);
+            const std::uint32_t key = kStyleOne | static_cast<std::uint32_t>(bits)
+                | static_cast<std::uint32_t>(xClass) << 9 | static_cast<std::uint32_t>(yClass) << 12;
+            int stamp;
+            if (xClass == 2 && yClass == 2) {
+                int& known = inside[static_cast<std::size_t>(bits)];
+                if (known < 0)
+                    known = stampFor(s, key, scene, styleOneRecipe);
+                stamp = known;
+            } else {
+                stamp = stampFor(s, key, scene, styleOneRecipe);
+            }
+            s.placeStamp(stamp, kCell * x + kCell, kCell * y + kCell);
         }
     }
+    s.stampsPlaced(15.0f, 15.0f, cellEdge(W + 2), cellEdge(H + 2));
+
+    s.ForeColor = scene.backColor;
+    s.DrawWidth = kThickPen;
     s.Box(15.0f, 15.0f, cellEdge(W + 1), cellEdge(H + 1));
     closingSteps(s, scene);
 }
 
 void Draw_Style2(Surface& s, const MazeScene& scene)
 {
+    if (!s.stampsAvailable()) {
+        referenceDrawStyle2(s, scene);
+        return;
+    }
     const MazeGrid& m = scene.maze;
-    fillMazeRectangle(s, scene);
-    s.ForeColor = scene.backColor;
+    s.useStampPalette(scene.foreColor, scene.backColor);
+    const int passage = stampFor(s, kStyleTwo, scene, styleTwoRecipe);
+    const int wall = stampFor(s, kStyleTwo | 1, scene, styleTwoRecipe);
     for (int y = 0; y <= scene.height; ++y)
         for (int x = 0; x <= scene.width; ++x)
-            if (m(x, y) == 0)
-                s.BoxFilled(cellEdge(x), cellEdge(y), cellEdge(x + 1), cellEdge(y + 1));
+            s.placeStamp(m(x, y) == 0 ? wall : passage, kCell * x + kCell, kCell * y + kCell);
+    s.stampsPlaced(15.0f, 15.0f, cellEdge(scene.width + 1), cellEdge(scene.height + 1));
     closingSteps(s, scene);
 }
 
 void Draw_Style3(Surface& s, const MazeScene& scene)
 {
+    if (!s.stampsAvailable()) {
+        referenceDrawStyle3(s, scene);
+        return;
+    }
     const MazeGrid& m = scene.maze;
     s.Cls();
-    s.ForeColor = scene.foreColor;
-    s.DrawWidth = kThickPen;
+    s.useStampPalette(scene.foreColor, scene.backColor);
+    std::array<int, 16> stamps;
+    stamps.fill(-1);
     for (int y = 0; y <= scene.height; ++y) {
         for (int x = 0; x <= scene.width; ++x) {
+            // Walls keep the wall colour the window was just cleared to.
             if (m(x, y) == 0)
                 continue;
-            if (m(x + 1, y) != 0)
-                lineBetween(s, x, y, x + 1, y);
-            if (m(x, y + 1) != 0)
-                lineBetween(s, x, y, x, y + 1);
+            const int open = (x > 0 && m(x - 1, y) ? kLeftOpen : 0) | (y > 0 && m(x, y - 1) ? kUpOpen : 0)
+                | (m(x + 1, y) ? kRightOpen : 0) | (m(x, y + 1) ? kDownOpen : 0);
+            int& stamp = stamps[static_cast<std::size_t>(open)];
+            if (stamp < 0)
+                stamp = stampFor(s, kStyleThree | static_cast<std::uint32_t>(open), scene, styleThreeRecipe);
+            s.placeStamp(stamp, kCell * x + kCell, kCell * y + kCell);
         }
     }
+    s.stampsPlaced(15.0f, 15.0f, cellEdge(scene.width + 1), cellEdge(scene.height + 1));
     closingSteps(s, scene);
 }
 

@@ -6,6 +6,7 @@
 #include "common/colour.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class Surface {
@@ -39,4 +40,33 @@ public:
     // One line of single-byte text at the cursor, glyphs only, in ForeColor;
     // the cursor then moves to the start of the next line.
     virtual void Print(const std::string& text) = 0;
+
+    // Stamps: small pictures drawn once and then copied, which lets a maze be
+    // drawn cell by cell as fast as memory copies. A stamp is drawn by `draw`
+    // on a scratch surface of width x height that starts transparent, and the
+    // part keep = (x, y, w, h) is kept. An opaque stamp copies all its pixels;
+    // another copies only those the drawing covered. Stamps are kept under a
+    // key until the picture is resized or the palette changes.
+    struct StampRecipe {
+        int width = 0;
+        int height = 0;
+        int keepX = 0;
+        int keepY = 0;
+        int keepWidth = 0;
+        int keepHeight = 0;
+        bool opaque = true;
+        std::function<void(Surface& scratch)> draw;
+    };
+
+    // Whether stamps can be used: a cell must cover whole device pixels.
+    virtual bool stampsAvailable() const = 0;
+    // Discards every stamp when the two colours differ from the last call.
+    virtual void useStampPalette(ColourWord fore, ColourWord back) = 0;
+    // The number of the stamp kept under `key`, or -1.
+    virtual int findStamp(std::uint32_t key) const = 0;
+    virtual int makeStamp(std::uint32_t key, const StampRecipe& recipe) = 0;
+    // Copies a stamp with its top-left corner at (x, y).
+    virtual void placeStamp(int stamp, int x, int y) = 0;
+    // Marks the rectangle as changed after stamps were placed in it.
+    virtual void stampsPlaced(float x1, float y1, float x2, float y2) = 0;
 };

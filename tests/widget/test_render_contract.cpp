@@ -1,0 +1,156 @@
+// The fast renderer must draw exactly the pixels of the reference renderer:
+// every style, many random mazes and sizes, several colour pairs, device
+// pixel ratios 1 and 2, on a fresh window and over an earlier picture.
+#include "common/random_source.h"
+#include "maze/generator.h"
+#include "platform/image_surface.h"
+#include "render/maze_renderer.h"
+#include "render/reference_renderer.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Palette {
+    ColourWord fore;
+    ColourWord back;
+};
+
+constexpr Palette kPalettes[] = {
+    {RGB(255, 255, 192), RGB(32, 32, 96)},
+    {RGB(0, 255, 0), RGB(0, 0, 255)},
+    {RGB(0, 0, 0), RGB(255, 255, 255)},
+};
+
+struct Case {
+    int width;
+    int height;
+    int extraWidth;   // client pixels beyond 15 x (W + 2)
+    int extraHeight;  // beyond 15 x (H + 4)
+};
+
+// The window's size gives the maze, with up to 14 pixels to spare; a very
+// large window keeps its size while the maze is bounded.
+constexpr Case kCases[] = {
+    {42, 21, 0, 0}, {42, 21, 14, 14}, {43, 22, 7, 3}, {57, 30, 0, 11}, {91, 47, 13, 0}, {126, 66, 5, 5},
+};
+
+void drawBoth(platform::ImageSurface& fast, platform::ImageSurface& reference, const MazeScene& scene, int style)
+{
+    drawInStyle(fast, scene, static_cast<std::int16_t>(style));
+    referenceDrawInStyle(reference, scene, static_cast<std::int16_t>(style));
+}
+
+}  // namespace
+
+class TestRenderContract : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void samePixelsAsTheReference_data();
+    void samePixelsAsTheReference();
+    void samePixelsOverAnEarlierPicture_data();
+    void samePixelsOverAnEarlierPicture();
+    void fractionalPixelRatioFallsBackToTheReference();
+};
+
+void TestRenderContract::samePixelsAsTheReference_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<qreal>("ratio");
+    for (int style : {0, 1, 2})
+        for (qreal ratio : {1.0, 2.0})
+            QTest::addRow("style%d_ratio%d", style + 1, static_cast<int>(ratio)) << style << ratio;
+}
+
+void TestRenderContract::samePixelsAsTheReference()
+{
+    QFETCH(int, style);
+    QFETCH(qreal, ratio);
+    auto maze = std::make_unique<MazeGrid>();
+    FastRandom random;
+    std::int16_t goalY = 0;
+    const std::string name = "<No One>";
+    int seed = 0;
+    for (const Case& c : kCases) {
+        for (int mazeNumber = 0; mazeNumber < 4; ++mazeNumber) {
+            const Palette& palette = kPalettes[static_cast<std::size_t>(seed % 3)];
+            random.seedWith(static_cast<std::uint64_t>(++seed));
+            digMaze(*maze, static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
+                    static_cast<std::int16_t>(c.width * c.height), random, goalY);
+            const MazeScene scene {*maze,  static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
+                                   goalY,  ClockReading {12, 34}, 1020, name, palette.fore, palette.back};
+            const QSize client(15 * (c.width + 2) + c.extraWidth, 15 * (c.height + 4) + c.extraHeight);
+            platform::ImageSurface fast;
+            platform::ImageSurface reference;
+            for (platform::ImageSurface* s : {&fast, &reference}) {
+                s->setBackColor(palette.back);
+                s->resize(client, ratio);
+            }
+            drawBoth(fast, reference, scene, style);
+            QVERIFY2(fast.image() == reference.image(),
+                     qPrintable(QStringLiteral("maze %1x%2, seed %3").arg(c.width).arg(c.height).arg(seed)));
+        }
+    }
+}
+
+void TestRenderContract::samePixelsOverAnEarlierPicture_data()
+{
+    samePixelsAsTheReference_data();
+}
+
+void TestRenderContract::samePixelsOverAnEarlierPicture()
+{
+    // As when the window regains the focus: the picture is drawn again over
+    // the last one without clearing, after another style and maze.
+    QFETCH(int, style);
+    QFETCH(qreal, ratio);
+    auto earlier = std::make_unique<MazeGrid>();
+    auto maze = std::make_unique<MazeGrid>();
+    FastRandom random(99);
+    std::int16_t goalY = 0;
+    const std::string name = "Ann";
+    digMaze(*earlier, 60, 30, 1800, random, goalY);
+    const MazeScene before {*earlier, 60, 30, goalY, ClockReading {1, 2}, 50, name, RGB(200, 0, 0), RGB(0, 50, 0)};
+    digMaze(*maze, 60, 30, 1800, random, goalY);
+    const MazeScene scene {*maze, 60, 30, goalY, ClockReading {1, 2}, 50, name, RGB(255, 255, 192), RGB(32, 32, 96)};
+
+    platform::ImageSurface fast;
+    platform::ImageSurface reference;
+    for (platform::ImageSurface* s : {&fast, &reference}) {
+        s->setBackColor(RGB(32, 32, 96));
+        s->resize(QSize(15 * 62 + 9, 15 * 34 + 4), ratio);
+        referenceDrawInStyle(*s, before, static_cast<std::int16_t>((style + 1) % 3));
+    }
+    drawBoth(fast, reference, scene, style);
+    QVERIFY(fast.image() == reference.image());
+    // And once more, as a second focus would.
+    drawBoth(fast, reference, scene, style);
+    QVERIFY(fast.image() == reference.image());
+}
+
+void TestRenderContract::fractionalPixelRatioFallsBackToTheReference()
+{
+    auto maze = std::make_unique<MazeGrid>();
+    FastRandom random(5);
+    std::int16_t goalY = 0;
+    const std::string name = "<No One>";
+    digMaze(*maze, 42, 21, 882, random, goalY);
+    const MazeScene scene {*maze, 42, 21, goalY, ClockReading {}, 0, name, RGB(255, 255, 192), RGB(32, 32, 96)};
+    platform::ImageSurface fast;
+    platform::ImageSurface reference;
+    for (platform::ImageSurface* s : {&fast, &reference}) {
+        s->setBackColor(RGB(32, 32, 96));
+        s->resize(QSize(666, 386), 1.5);
+    }
+    QVERIFY(!fast.stampsAvailable());
+    for (int style : {0, 1, 2}) {
+        drawBoth(fast, reference, scene, style);
+        QVERIFY(fast.image() == reference.image());
+    }
+}
+
+QTEST_MAIN(TestRenderContract)
+#include "test_render_contract.moc"
