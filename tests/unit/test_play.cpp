@@ -76,10 +76,21 @@ void TestPlay::movement_data()
     QTest::newRow("leftStopsBeforeWall") << corridor << 0 << kHeld << 0 << 0 << 10 << QPoint(1, 1);
     QTest::newRow("upIntoWallStays") << corridor << kHeld << 0 << 0 << 0 << 1 << QPoint(2, 1);
     QTest::newRow("downIntoWallStays") << corridor << 0 << 0 << 0 << kHeld << 1 << QPoint(2, 1);
-    // Only -1 means held.
-    QTest::newRow("flagOneIgnored") << corridor << 0 << 0 << 1 << 0 << 1 << QPoint(2, 1);
-    QTest::newRow("flagMinusTwoIgnored") << corridor << 0 << -2 << 0 << 0 << 1 << QPoint(2, 1);
-    QTest::newRow("otherValueBesideHeld") << corridor << 0 << 1 << kHeld << 0 << 1 << QPoint(3, 1);
+    // Only -1 means held: in an open square any other flag leaves the
+    // player where it is.
+    const QStringList square {
+        "#####",
+        "#...#",
+        "#.@.#",
+        "#...#",
+        "#####",
+    };
+    QTest::newRow("upFlagOne") << square << 1 << 0 << 0 << 0 << 1 << QPoint(2, 2);
+    QTest::newRow("leftFlagOne") << square << 0 << 1 << 0 << 0 << 1 << QPoint(2, 2);
+    QTest::newRow("rightFlagOne") << square << 0 << 0 << 1 << 0 << 1 << QPoint(2, 2);
+    QTest::newRow("downFlagOne") << square << 0 << 0 << 0 << 1 << 1 << QPoint(2, 2);
+    QTest::newRow("allFlagsMinusTwo") << square << -2 << -2 << -2 << -2 << 1 << QPoint(2, 2);
+    QTest::newRow("otherValueBesideHeld") << square << 1 << 1 << kHeld << 0 << 1 << QPoint(3, 2);
 
     const QStringList shaft {
         "###",

@@ -1,0 +1,251 @@
+// The Info window on the offscreen platform: opened by the key I, which stops
+// the clock and blanks the main window; closed by any click but on "Options"
+// and by the loss of the focus; "Options" hands over to the Options window.
+#include "common/module1.h"
+#include "platform/image_surface.h"
+#include "platform/side_window.h"
+#include "play/movement.h"
+#include "support/test_game.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+using platform::SideWindow;
+using platform::SideWindowRef;
+using platform::Twips;
+
+const std::string kInstructions =
+    "Instructions:\r\n"
+    "You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through "
+    "the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more "
+    "points you earn.";
+
+SideWindow* shownSideWindow(const QString& title)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* side = qobject_cast<SideWindow*>(w);
+        if (side && side->isVisible() && side->windowTitle() == title)
+            return side;
+    }
+    return nullptr;
+}
+
+QPoint centreOf(Twips t)
+{
+    return t.pixels().center();
+}
+
+// Presses I in the main window as the window system would deliver it.
+void pressI(Form1& f)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_I, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.window(), &press);
+}
+
+// A click where the window system would put it: on the control at that
+// point, or on the window itself.
+void clickAt(SideWindow* w, QPoint pixels)
+{
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, pixels);
+}
+
+platform::Label* instructionsLabel(SideWindow* info)
+{
+    return qobject_cast<platform::Label*>(info->childAt(centreOf(Twips {120, 120, 5895, 3375})));
+}
+
+// Nothing on the main window but the wall colour and the player's dot, which
+// the play tick goes on drawing.
+bool blankButTheDot(Form1& f, QString& why)
+{
+    const QImage& image = f.window().surface().image();
+    const QColor back = platform::toQColor(Module1::Back_Color);
+    const QColor dot = platform::toQColor(kPlayerColour);
+    const float cx = cellCentreX(f.Player_X);
+    const float cy = cellCentreY(f.Player_Y);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const bool onDot = qAbs(x + 0.5 - cx) <= 4 && qAbs(y + 0.5 - cy) <= 4;
+            if (c != back && !(onDot && c == dot)) {
+                why = QStringLiteral("%1 at %2,%3").arg(c.name()).arg(x).arg(y);
+                return false;
+            }
+        }
+    return true;
+}
+
+}  // namespace
+
+class TestInfoWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void keyIStopsTheClockBlanksAndShowsTheInstructions();
+    void everyClickButOptionsCloses_data();
+    void everyClickButOptionsCloses();
+    void optionsLabelOpensOptionsAndInfoGoes();
+    void clockResumesFromTheSameReading();
+};
+
+void TestInfoWindow::init()
+{
+    Module1::Style_Index = 0;
+    Module1::Fore_Color = 0;
+    Module1::Back_Color = 0;
+    Module1::Fore_Red = Module1::Fore_Green = Module1::Fore_Blue = 0;
+    Module1::Back_Red = Module1::Back_Green = Module1::Back_Blue = 0;
+}
+
+void TestInfoWindow::cleanup()
+{
+    // A failed test may leave a side window behind; the next test must not
+    // find it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<SideWindow*>(w))
+            delete w;
+}
+
+void TestInfoWindow::keyIStopsTheClockBlanksAndShowsTheInstructions()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    QVERIFY(f.timer2().isEnabled());
+
+    pressI(f);
+    QVERIFY(!f.timer2().isEnabled());
+    QTRY_VERIFY(shownSideWindow(QStringLiteral("Info")));
+    SideWindowRef info = shownSideWindow(QStringLiteral("Info"));
+    QString why;
+    QVERIFY2(blankButTheDot(f, why), qPrintable(why));
+
+    platform::Label* label2 = instructionsLabel(info);
+    QVERIFY(label2);
+    QCOMPARE(label2->caption(), kInstructions);
+    QVERIFY(!info->isModal());
+
+    clickAt(info, centreOf(Twips {240, 5000, 1575, 375}));
+    QTRY_VERIFY(info.isNull());
+}
+
+void TestInfoWindow::everyClickButOptionsCloses_data()
+{
+    QTest::addColumn<QPoint>("where");     // in pixels; ignored for the focus row
+    QTest::addColumn<QRect>("control");    // what lies there; empty for the bare window
+    QTest::addColumn<bool>("loseFocus");
+
+    const Twips label1 {120, 3360, 2895, 1695};
+    const Twips label2 {120, 120, 5895, 3375};
+    const Twips label3 {240, 5000, 1575, 375};
+    const Twips image {3000, 2880, 3135, 1770};
+    QTest::newRow("credits") << centreOf(label1) << label1.pixels() << false;
+    QTest::newRow("instructions") << centreOf(label2) << label2.pixels() << false;
+    QTest::newRow("close") << centreOf(label3) << label3.pixels() << false;
+    QTest::newRow("logo") << centreOf(image) << image.pixels() << false;
+    // Inside the frames, to the right of their labels.
+    QTest::newRow("closeFrame") << Twips {1920, 5175, 0, 0}.pixels().topLeft() << QRect() << false;
+    QTest::newRow("optionsFrame") << Twips {3960, 5175, 0, 0}.pixels().topLeft() << QRect() << false;
+    QTest::newRow("bareWindow") << Twips {5000, 5100, 0, 0}.pixels().topLeft() << QRect() << false;
+    QTest::newRow("lostFocus") << QPoint() << QRect() << true;
+}
+
+void TestInfoWindow::everyClickButOptionsCloses()
+{
+    QFETCH(QPoint, where);
+    QFETCH(QRect, control);
+    QFETCH(bool, loseFocus);
+    TestGame game;
+    QVERIFY(game.start());
+    pressI(game.form());
+    QTRY_VERIFY(shownSideWindow(QStringLiteral("Info")));
+    SideWindowRef info = shownSideWindow(QStringLiteral("Info"));
+    QTRY_VERIFY(info->isActiveWindow());
+
+    if (loseFocus) {
+        game.form().window().activateWindow();
+    } else {
+        QWidget* there = info->childAt(where);
+        QCOMPARE(there ? there->geometry() : QRect(), control);
+        clickAt(info, where);
+    }
+    QTRY_VERIFY(info.isNull());
+    QVERIFY(!shownSideWindow(QStringLiteral("Options")));
+}
+
+void TestInfoWindow::optionsLabelOpensOptionsAndInfoGoes()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    pressI(game.form());
+    QTRY_VERIFY(shownSideWindow(QStringLiteral("Info")));
+    SideWindowRef info = shownSideWindow(QStringLiteral("Info"));
+    QTRY_VERIFY(info->isActiveWindow());
+
+    const QPoint onOptions = centreOf(Twips {2280, 5000, 1575, 375});
+    auto* label4 = qobject_cast<platform::Label*>(info->childAt(onOptions));
+    QVERIFY(label4);
+    QCOMPARE(label4->caption(), std::string("Options"));
+    clickAt(info, onOptions);
+
+    SideWindowRef options = shownSideWindow(QStringLiteral("Options"));
+    QVERIFY(options);
+    QCOMPARE(options->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(options->parentWidget(), &game.form().window());
+    QTRY_VERIFY(info.isNull());
+    QVERIFY(options->isVisible());
+
+    options->close();
+    QTRY_VERIFY(options.isNull());
+}
+
+void TestInfoWindow::clockResumesFromTheSameReading()
+{
+    TestGame game;
+    QVERIFY(game.start());
+    Form1& f = game.form();
+    f.Time_Minutes = 3;
+    f.Time_Seconds = 41;
+
+    pressI(f);
+    QTRY_VERIFY(shownSideWindow(QStringLiteral("Info")));
+    SideWindowRef info = shownSideWindow(QStringLiteral("Info"));
+    // Longer than a clock interval, with the event loop running throughout.
+    QElapsedTimer open;
+    open.start();
+    QTRY_VERIFY_WITH_TIMEOUT(open.elapsed() > 1300, 10000);
+    QVERIFY(!f.timer2().isEnabled());
+    QCOMPARE(f.Time_Minutes, 3);
+    QCOMPARE(f.Time_Seconds, 41);
+
+    clickAt(info, centreOf(Twips {240, 5000, 1575, 375}));
+    QTRY_VERIFY(info.isNull());
+    f.window().activateWindow();
+    QTRY_VERIFY(f.timer2().isEnabled());
+    QCOMPARE(f.Time_Minutes, 3);
+    QCOMPARE(f.Time_Seconds, 41);
+    // The maze is back, goal dot and all.
+    const QImage& image = f.window().surface().image();
+    QCOMPARE(image.pixelColor(int(cellCentreX(f.Maze_Width - 1)), int(cellCentreY(f.Goal_Y))),
+             platform::toQColor(kGoalColour));
+    QTRY_COMPARE_WITH_TIMEOUT(f.Time_Seconds, 42, 10000);
+    QCOMPARE(f.Time_Minutes, 3);
+
+    // Loaded anew, with the same text.
+    pressI(f);
+    QTRY_VERIFY(shownSideWindow(QStringLiteral("Info")));
+    SideWindowRef again = shownSideWindow(QStringLiteral("Info"));
+    QVERIFY(instructionsLabel(again));
+    QCOMPARE(instructionsLabel(again)->caption(), kInstructions);
+    again->close();
+    QTRY_VERIFY(again.isNull());
+}
+
+QTEST_MAIN(TestInfoWindow)
+#include "test_info_window.moc"
