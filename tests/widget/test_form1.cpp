@@ -9,26 +9,12 @@
 #include "play/movement.h"
 #include "render/maze_renderer.h"
 #include "support/test_game.h"
+#include "support/widget_helpers.h"
 
 #include <QKeyEvent>
 #include <QTest>
 
 namespace {
-
-QColor q(ColourWord c)
-{
-    return platform::toQColor(c);
-}
-
-QList<QPoint> pixelsOf(const QImage& image, const QColor& colour)
-{
-    QList<QPoint> found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                found.append(QPoint(x, y));
-    return found;
-}
 
 void sendKey(QWidget& w, QEvent::Type type, int key, bool autoRepeat, Qt::KeyboardModifiers mods = {})
 {
@@ -83,7 +69,7 @@ void TestForm1::startsWithTheSmallestMaze()
     QCOMPARE(f.Maze(41, f.Goal_Y) != 0, true);
     QVERIFY(game.dialogs().shown.empty());
     // The window's background is the wall colour of Style.dat.
-    QCOMPARE(f.window().surface().image().pixelColor(2, 200), q(16711680));
+    QCOMPARE(f.window().surface().image().pixelColor(2, 200), qColour(16711680));
 }
 
 void TestForm1::startUpLoadsThenMakesTheMazeThenTakesTheFocus()
@@ -319,7 +305,7 @@ void TestForm1::dotLeavesNoGreenBehind()
         f.Key_Right = (tick / 3) % 2 == 0 ? -1 : 0;
         f.Key_Down = (tick / 4) % 2 == 1 ? -1 : 0;
         f.Timer1_Timer();
-        const QList<QPoint> green = pixelsOf(f.window().surface().image(), q(kPlayerColour));
+        const QList<QPoint> green = pixelsOf(f.window().surface().image(), qColour(kPlayerColour));
         QVERIFY(!green.isEmpty());
         const float cx = cellCentreX(f.Player_X);
         const float cy = cellCentreY(f.Player_Y);
@@ -371,7 +357,7 @@ void TestForm1::focusRedrawsAndStartsTheClock()
     Module1::Style_Index = 0;
     f.Form_GotFocus();
     QVERIFY(f.timer2().isEnabled());
-    QVERIFY(!pixelsOf(f.window().surface().image(), q(kGoalColour)).isEmpty());
+    QVERIFY(!pixelsOf(f.window().surface().image(), qColour(kGoalColour)).isEmpty());
 }
 
 QTEST_MAIN(TestForm1)

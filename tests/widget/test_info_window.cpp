@@ -6,6 +6,7 @@
 #include "platform/side_window.h"
 #include "play/movement.h"
 #include "support/test_game.h"
+#include "support/widget_helpers.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -96,20 +97,14 @@ private Q_SLOTS:
 
 void TestInfoWindow::init()
 {
-    Module1::Style_Index = 0;
-    Module1::Fore_Color = 0;
-    Module1::Back_Color = 0;
-    Module1::Fore_Red = Module1::Fore_Green = Module1::Fore_Blue = 0;
-    Module1::Back_Red = Module1::Back_Green = Module1::Back_Blue = 0;
+    resetSettings();
 }
 
 void TestInfoWindow::cleanup()
 {
     // A failed test may leave a side window behind; the next test must not
     // find it.
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<SideWindow*>(w))
-            delete w;
+    closeSideWindows();
 }
 
 void TestInfoWindow::keyIStopsTheClockBlanksAndShowsTheInstructions()

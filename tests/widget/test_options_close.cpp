@@ -8,6 +8,7 @@
 #include "platform/side_window.h"
 #include "side_windows/form3.h"
 #include "support/test_game.h"
+#include "support/widget_helpers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,18 +22,6 @@ namespace {
 using platform::SideWindow;
 using platform::SideWindowRef;
 using platform::Twips;
-
-QColor q(ColourWord c)
-{
-    return platform::toQColor(c);
-}
-
-Form3* openOptions(TestGame& game, SideWindowRef& ref)
-{
-    ref = Form3::open(SideWindowServices {game.dialogs(), platform::ProgramFolder(game.folder()),
-                                          game.form().window()});
-    return ref ? dynamic_cast<Form3*>(ref->content()) : nullptr;
-}
 
 // The square of cell (x, y) on the main window, as style 2 fills it.
 bool squareIs(const QImage& image, int x, int y, const QColor& colour)
@@ -63,18 +52,12 @@ private Q_SLOTS:
 
 void TestOptionsClose::init()
 {
-    Module1::Style_Index = 0;
-    Module1::Fore_Color = 0;
-    Module1::Back_Color = 0;
-    Module1::Fore_Red = Module1::Fore_Green = Module1::Fore_Blue = 0;
-    Module1::Back_Red = Module1::Back_Green = Module1::Back_Blue = 0;
+    resetSettings();
 }
 
 void TestOptionsClose::cleanup()
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<SideWindow*>(w))
-            delete w;
+    closeSideWindows();
 }
 
 void TestOptionsClose::styleEntries_data()
@@ -214,7 +197,7 @@ void TestOptionsClose::mainWindowRedrawsInTheNewStyle()
     TestGame game;  // style 1
     QVERIFY(game.start());
     Form1& f = game.form();
-    const QColor back = q(Module1::Back_Color);
+    const QColor back = qColour(Module1::Back_Color);
     // Style 1 draws walls as strokes, which leave part of a wall cell's square
     // in the passage colour; style 2 fills every wall square.
     int wallX = -1, wallY = -1;

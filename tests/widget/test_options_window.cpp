@@ -7,6 +7,7 @@
 #include "platform/side_window.h"
 #include "side_windows/form3.h"
 #include "support/test_game.h"
+#include "support/widget_helpers.h"
 
 #include <QApplication>
 #include <QTest>
@@ -18,18 +19,6 @@ using platform::SideWindowRef;
 
 const QColor kYellow(255, 255, 0);
 constexpr int kAllBars[] = {1, 2, 3, 5, 6, 7};
-
-QColor q(ColourWord c)
-{
-    return platform::toQColor(c);
-}
-
-Form3* openOptions(TestGame& game, SideWindowRef& ref)
-{
-    ref = Form3::open(SideWindowServices {game.dialogs(), platform::ProgramFolder(game.folder()),
-                                          game.form().window()});
-    return ref ? dynamic_cast<Form3*>(ref->content()) : nullptr;
-}
 
 void moveOn(Form3& o, int bar, std::int16_t button, float y)
 {
@@ -105,18 +94,12 @@ private Q_SLOTS:
 
 void TestOptionsWindow::init()
 {
-    Module1::Style_Index = 0;
-    Module1::Fore_Color = 0;
-    Module1::Back_Color = 0;
-    Module1::Fore_Red = Module1::Fore_Green = Module1::Fore_Blue = 0;
-    Module1::Back_Red = Module1::Back_Green = Module1::Back_Blue = 0;
+    resetSettings();
 }
 
 void TestOptionsWindow::cleanup()
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<SideWindow*>(w))
-            delete w;
+    closeSideWindows();
 }
 
 void TestOptionsWindow::pickRule_data()
@@ -180,9 +163,9 @@ void TestOptionsWindow::pickOnEachBar()
     QCOMPARE(componentOf(bar), 97);
     QCOMPARE(colour, withChannel(0, channel, 97));
     QCOMPARE(fore ? Module1::Back_Color : Module1::Fore_Color, untouched);
-    QVERIFY(allOf(preview, q(colour)));
+    QVERIFY(allOf(preview, qColour(colour)));
     if (!fore)
-        QVERIFY(allOf(game.form().window().surface().image(), q(colour)));
+        QVERIFY(allOf(game.form().window().surface().image(), qColour(colour)));
     QCOMPARE(pickRows(o->picture(bar)), QList<int>({40}));
 
     // A second pick on the bar moves its line.
@@ -194,9 +177,9 @@ void TestOptionsWindow::pickOnEachBar()
     moveOn(*o, other, 1, 300.0f);
     QCOMPARE(componentOf(other), 49);
     QCOMPARE(colour, withChannel(withChannel(0, channel, 146), (channel + 2) % 3, 49));
-    QVERIFY(allOf(preview, q(colour)));
+    QVERIFY(allOf(preview, qColour(colour)));
     if (!fore)
-        QVERIFY(allOf(game.form().window().surface().image(), q(colour)));
+        QVERIFY(allOf(game.form().window().surface().image(), qColour(colour)));
     QCOMPARE(pickRows(o->picture(bar)), QList<int>({60}));
     QCOMPARE(pickRows(o->picture(other)), QList<int>({20}));
     ref->close();
@@ -247,10 +230,10 @@ void TestOptionsWindow::moveWithoutPickSetsThePreview()
     QCOMPARE(Module1::Back_Color, RGB(4, 5, 6));
     QCOMPARE(pickRows(o->picture(bar)), QList<int>());
     if (bar < 4) {
-        QVERIFY(allOf(o->picture(4)->drawing(), q(RGB(1, 2, 3))));
+        QVERIFY(allOf(o->picture(4)->drawing(), qColour(RGB(1, 2, 3))));
     } else {
-        QVERIFY(allOf(o->picture(8)->drawing(), q(RGB(4, 5, 6))));
-        QVERIFY(allOf(game.form().window().surface().image(), q(RGB(4, 5, 6))));
+        QVERIFY(allOf(o->picture(8)->drawing(), qColour(RGB(4, 5, 6))));
+        QVERIFY(allOf(game.form().window().surface().image(), qColour(RGB(4, 5, 6))));
     }
     ref->close();
 }
@@ -294,7 +277,7 @@ void TestOptionsWindow::mouseDragPicks()
     QTest::mouseMove(window, onBar(2, 20));
     QCOMPARE(Module1::Fore_Green, 146);
     QCOMPARE(pickRows(o->picture(2)), QList<int>({60}));
-    QVERIFY(allOf(o->picture(4)->drawing(), q(RGB(0, 146, 0))));
+    QVERIFY(allOf(o->picture(4)->drawing(), qColour(RGB(0, 146, 0))));
     ref->close();
 }
 
@@ -316,8 +299,8 @@ void TestOptionsWindow::reopeningKeepsComponentsWithoutPickLines()
     QCOMPARE(Module1::Fore_Red, 49);
     QCOMPARE(Module1::Fore_Green, 97);
     QCOMPARE(Module1::Back_Green, 146);
-    QVERIFY(allOf(o->picture(4)->drawing(), q(RGB(49, 97, 0))));
-    QVERIFY(allOf(o->picture(8)->drawing(), q(RGB(0, 146, 0))));
+    QVERIFY(allOf(o->picture(4)->drawing(), qColour(RGB(49, 97, 0))));
+    QVERIFY(allOf(o->picture(8)->drawing(), qColour(RGB(0, 146, 0))));
     for (int bar : kAllBars) {
         QCOMPARE(pickRows(o->picture(bar)), QList<int>());
         // A plain gradient: dark at the top, its own channel bright at the bottom.

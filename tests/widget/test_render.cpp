@@ -6,6 +6,8 @@
 #include "common/colour.h"
 #include "play/movement.h"
 
+#include "support/widget_helpers.h"
+
 #include <QTest>
 
 #include <memory>
@@ -20,11 +22,6 @@ QColor colourAt(const platform::ImageSurface& s, double x, double y)
 {
     const qreal r = s.image().devicePixelRatio();
     return s.image().pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
-}
-
-QColor q(ColourWord c)
-{
-    return platform::toQColor(c);
 }
 
 // A W x H grid with every interior cell a passage, to be walled by hand.
@@ -57,17 +54,6 @@ void draw(Drawn& d, const MazeGrid& grid, int W, int H, int goalY, int style, qr
 float c(int n)
 {
     return cellCentreX(static_cast<std::int16_t>(n));
-}
-
-// The pixels of one colour in an image, as a set of points.
-QList<QPoint> pixelsOf(const QImage& image, const QColor& colour)
-{
-    QList<QPoint> found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                found.append(QPoint(x, y));
-    return found;
 }
 
 }  // namespace
@@ -116,21 +102,21 @@ void TestRender::styleOneStrokes()
     draw(d, m, W, H, 3, 0, ratio);
 
     // Passage centres show the passage colour.
-    QCOMPARE(colourAt(d.surface, c(3), c(3)), q(kFore));
-    QCOMPARE(colourAt(d.surface, c(1), c(4)), q(kFore));
+    QCOMPARE(colourAt(d.surface, c(3), c(3)), qColour(kFore));
+    QCOMPARE(colourAt(d.surface, c(1), c(4)), qColour(kFore));
     // A wall with no wall among its eight neighbours gets no stroke.
-    QCOMPARE(colourAt(d.surface, c(2), c(2)), q(kFore));
+    QCOMPARE(colourAt(d.surface, c(2), c(2)), qColour(kFore));
     // Corner-touching walls are joined by a diagonal through the corner.
-    QCOMPARE(colourAt(d.surface, 15 * 6 + 15, 15 * 3 + 15), q(kBack));
-    QCOMPARE(colourAt(d.surface, c(5), c(2)), q(kBack));
+    QCOMPARE(colourAt(d.surface, 15 * 6 + 15, 15 * 3 + 15), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, c(5), c(2)), qColour(kBack));
     // Side-touching walls: a bar between the centres; the cells beside the bar
     // keep the passage colour at their centres.
-    QCOMPARE(colourAt(d.surface, 15 * 5 + 15, c(5)), q(kBack));
-    QCOMPARE(colourAt(d.surface, c(4), c(4)), q(kFore));
-    QCOMPARE(colourAt(d.surface, c(4), c(6)), q(kFore));
+    QCOMPARE(colourAt(d.surface, 15 * 5 + 15, c(5)), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, c(4), c(4)), qColour(kFore));
+    QCOMPARE(colourAt(d.surface, c(4), c(6)), qColour(kFore));
     // Strokes have round caps: the cap reaches 6 pixels beyond the centre.
-    QCOMPARE(colourAt(d.surface, c(4) - 5, c(5)), q(kBack));
-    QCOMPARE(colourAt(d.surface, c(4) - 8, c(5)), q(kFore));
+    QCOMPARE(colourAt(d.surface, c(4) - 5, c(5)), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, c(4) - 8, c(5)), qColour(kFore));
 }
 
 void TestRender::styleOneOutlineBand()
@@ -144,17 +130,17 @@ void TestRender::styleOneOutlineBand()
     const float right = 15 * W + 30;
     // Six pixels outside the maze rectangle are in the wall colour, the
     // window beyond them keeps its own background.
-    QCOMPARE(colourAt(d.surface, 9, 60), q(kBack));
-    QCOMPARE(colourAt(d.surface, 7, 60), q(kWindow));
+    QCOMPARE(colourAt(d.surface, 9, 60), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, 7, 60), qColour(kWindow));
     // (The high-score line starts at x = 30, so the top band is sampled
     // left of it.)
-    QCOMPARE(colourAt(d.surface, 22, 9), q(kBack));
-    QCOMPARE(colourAt(d.surface, 22, 7), q(kWindow));
-    QCOMPARE(colourAt(d.surface, right + 5, 60), q(kBack));
+    QCOMPARE(colourAt(d.surface, 22, 9), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, 22, 7), qColour(kWindow));
+    QCOMPARE(colourAt(d.surface, right + 5, 60), qColour(kBack));
     // The frame strokes reach out to the centres of the column beyond W.
-    QCOMPARE(colourAt(d.surface, c(W + 1) + 5, c(3)), q(kBack));
-    QCOMPARE(colourAt(d.surface, c(W + 1) + 7, c(3)), q(kWindow));
-    QCOMPARE(colourAt(d.surface, 20, bottom + 5), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(W + 1) + 5, c(3)), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, c(W + 1) + 7, c(3)), qColour(kWindow));
+    QCOMPARE(colourAt(d.surface, 20, bottom + 5), qColour(kBack));
 }
 
 void TestRender::goalDiscIsCentredInColumnBeforeTheFrame_data()
@@ -175,7 +161,7 @@ void TestRender::goalDiscIsCentredInColumnBeforeTheFrame()
     Drawn d;
     draw(d, *grid, W, H, goalY, style, ratio);
 
-    const QList<QPoint> blue = pixelsOf(d.surface.image(), q(kGoalColour));
+    const QList<QPoint> blue = pixelsOf(d.surface.image(), qColour(kGoalColour));
     QVERIFY(!blue.isEmpty());
     const QPointF centre(c(W - 1) * ratio, c(goalY) * ratio);
     QPointF sum;
@@ -204,14 +190,14 @@ void TestRender::circleRedrawnInAnotherColourLeavesNoTrace()
         s.FillStyle = 0;
         s.FillColor = s.ForeColor = kPlayerColour;
         s.Circle(c(cell), c(cell + 1), 3.0f);
-        const QList<QPoint> green = pixelsOf(s.image(), q(kPlayerColour));
+        const QList<QPoint> green = pixelsOf(s.image(), qColour(kPlayerColour));
         QVERIFY(!green.isEmpty());
         // The dot stays within its small square around the centre.
         for (const QPoint& p : green)
             QVERIFY(qAbs(p.x() + 0.5 - c(cell) * ratio) <= 4 * ratio && qAbs(p.y() + 0.5 - c(cell + 1) * ratio) <= 4 * ratio);
         s.FillColor = s.ForeColor = kFore;
         s.Circle(c(cell), c(cell + 1), 3.0f);
-        QVERIFY(pixelsOf(s.image(), q(kPlayerColour)).isEmpty());
+        QVERIFY(pixelsOf(s.image(), qColour(kPlayerColour)).isEmpty());
     }
 }
 
@@ -239,7 +225,7 @@ void TestRender::unknownStyleDrawsNothing()
     auto grid = openGrid(W, H);
     Drawn d;
     draw(d, *grid, W, H, 3, 3);
-    QCOMPARE(pixelsOf(d.surface.image(), q(kWindow)).size(),
+    QCOMPARE(pixelsOf(d.surface.image(), qColour(kWindow)).size(),
              static_cast<qsizetype>(d.surface.image().width()) * d.surface.image().height());
 }
 
@@ -256,17 +242,17 @@ void TestRender::styleTwoWallSquaresMeetWithoutGaps()
     // The wall run (2, 3)..(5, 3) is one solid bar, edge to edge.
     for (int y = 15 * 3 + 15; y < 15 * 3 + 30; ++y)
         for (int x = 15 * 2 + 15; x < 15 * 5 + 30; ++x)
-            QCOMPARE(colourAt(d.surface, x, y), q(kBack));
+            QCOMPARE(colourAt(d.surface, x, y), qColour(kBack));
     // The passage cells beside it keep every pixel of their own square.
     for (int y = 15 * 2 + 15; y < 15 * 2 + 30; ++y)
         for (int x = 15 * 3 + 15; x < 15 * 3 + 30; ++x)
-            QCOMPARE(colourAt(d.surface, x, y), q(kFore));
+            QCOMPARE(colourAt(d.surface, x, y), qColour(kFore));
     // The frame squares cover the maze rectangle's edge, and nothing is drawn
     // beyond it.
-    QCOMPARE(colourAt(d.surface, 15, 60), q(kBack));
-    QCOMPARE(colourAt(d.surface, 14, 60), q(kWindow));
-    QCOMPARE(colourAt(d.surface, 15 * W + 29, 60), q(kBack));
-    QCOMPARE(colourAt(d.surface, 15 * W + 30, 60), q(kWindow));
+    QCOMPARE(colourAt(d.surface, 15, 60), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, 14, 60), qColour(kWindow));
+    QCOMPARE(colourAt(d.surface, 15 * W + 29, 60), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, 15 * W + 30, 60), qColour(kWindow));
 }
 
 void TestRender::styleThreeJoinsSideNeighboursOnly()
@@ -283,13 +269,13 @@ void TestRender::styleThreeJoinsSideNeighboursOnly()
     Drawn d;
     draw(d, m, W, H, 5, 2, 1.0, kBack);
 
-    QCOMPARE(colourAt(d.surface, c(2), c(2)), q(kBack));
-    QCOMPARE(colourAt(d.surface, c(5), c(2)), q(kBack));
-    QCOMPARE(colourAt(d.surface, 15 * 6 + 15, 15 * 3 + 15), q(kBack));
-    QCOMPARE(colourAt(d.surface, c(3), c(5)), q(kFore));
-    QCOMPARE(colourAt(d.surface, c(2) - 5, c(5)), q(kFore));
-    QCOMPARE(colourAt(d.surface, c(2) - 7, c(5)), q(kBack));
-    QCOMPARE(colourAt(d.surface, c(3), c(5) - 7), q(kBack));
+    QCOMPARE(colourAt(d.surface, c(2), c(2)), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, c(5), c(2)), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, 15 * 6 + 15, 15 * 3 + 15), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, c(3), c(5)), qColour(kFore));
+    QCOMPARE(colourAt(d.surface, c(2) - 5, c(5)), qColour(kFore));
+    QCOMPARE(colourAt(d.surface, c(2) - 7, c(5)), qColour(kBack));
+    QCOMPARE(colourAt(d.surface, c(3), c(5) - 7), qColour(kBack));
 }
 
 void TestRender::styleThreeLeavesNothingOfAnEarlierPicture()
@@ -301,7 +287,7 @@ void TestRender::styleThreeLeavesNothingOfAnEarlierPicture()
     (*grid)(3, 3) = 0;
     Drawn fresh;
     draw(fresh, *grid, W, H, 4, 2, 1.0, kBack);
-    QCOMPARE(colourAt(fresh.surface, c(3), c(3)), q(kBack));
+    QCOMPARE(colourAt(fresh.surface, c(3), c(3)), qColour(kBack));
 
     for (int earlier : {0, 1}) {
         Drawn d;
@@ -333,7 +319,7 @@ void TestRender::closingStepsAreTheSameInEveryStyle()
     const QRect clockLine(0, 15 * H + 30, width, images[0].height() - (15 * H + 30));
     const QRect goal(static_cast<int>(c(W - 1)) - 4, static_cast<int>(c(goalY)) - 4, 9, 9);
     for (const QRect& area : {highScoreLine, clockLine, goal}) {
-        QVERIFY(!pixelsOf(images[0].copy(area), q(area == goal ? kGoalColour : kFore)).isEmpty());
+        QVERIFY(!pixelsOf(images[0].copy(area), qColour(area == goal ? kGoalColour : kFore)).isEmpty());
         QCOMPARE(images[1].copy(area), images[0].copy(area));
         QCOMPARE(images[2].copy(area), images[0].copy(area));
     }

@@ -1,0 +1,46 @@
+#include "support/widget_helpers.h"
+
+#include "common/module1.h"
+#include "platform/image_surface.h"
+#include "side_windows/form3.h"
+#include "support/test_game.h"
+
+#include <QApplication>
+
+QColor qColour(ColourWord colour)
+{
+    return platform::toQColor(colour);
+}
+
+QList<QPoint> pixelsOf(const QImage& image, const QColor& colour)
+{
+    QList<QPoint> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                found.append(QPoint(x, y));
+    return found;
+}
+
+void resetSettings()
+{
+    Module1::Style_Index = 0;
+    Module1::Fore_Color = 0;
+    Module1::Back_Color = 0;
+    Module1::Fore_Red = Module1::Fore_Green = Module1::Fore_Blue = 0;
+    Module1::Back_Red = Module1::Back_Green = Module1::Back_Blue = 0;
+}
+
+void closeSideWindows()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<platform::SideWindow*>(w))
+            delete w;
+}
+
+Form3* openOptions(TestGame& game, platform::SideWindowRef& ref)
+{
+    ref = Form3::open(SideWindowServices {game.dialogs(), platform::ProgramFolder(game.folder()),
+                                          game.form().window()});
+    return ref ? dynamic_cast<Form3*>(ref->content()) : nullptr;
+}
