@@ -10,8 +10,6 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#include <utility>
-
 namespace {
 
 constexpr int kStartTimeoutMs = 15000;
@@ -230,18 +228,23 @@ bool XSession::key(const QString& key) const
     return run(QStringLiteral("xdotool"), {QStringLiteral("key"), key}).ok();
 }
 
-bool XSession::keysDown(const QStringList& keys) const
+bool XSession::changeKeys(const QStringList& release, const QStringList& press) const
 {
-    return run(QStringLiteral("xdotool"), QStringList {QStringLiteral("keydown"), QStringLiteral("--delay"),
-                                                       QStringLiteral("0")} + keys)
-        .ok();
+    QStringList args;
+    if (!release.isEmpty())
+        args << QStringLiteral("keyup") << QStringLiteral("--delay") << QStringLiteral("0") << release;
+    if (!press.isEmpty())
+        args << QStringLiteral("keydown") << QStringLiteral("--delay") << QStringLiteral("0") << press;
+    return args.isEmpty() || run(QStringLiteral("xdotool"), args).ok();
 }
 
-bool XSession::keysUp(const QStringList& keys) const
+bool XSession::pressFor(const QStringList& keys, int ms) const
 {
-    return run(QStringLiteral("xdotool"), QStringList {QStringLiteral("keyup"), QStringLiteral("--delay"),
-                                                       QStringLiteral("0")} + keys)
-        .ok();
+    const QStringList noDelay {QStringLiteral("--delay"), QStringLiteral("0")};
+    const QStringList args = QStringList {QStringLiteral("keydown")} + noDelay + keys
+        + QStringList {QStringLiteral("sleep"), QString::number(ms / 1000.0, 'f', 3), QStringLiteral("keyup")}
+        + noDelay + keys;
+    return run(QStringLiteral("xdotool"), args).ok();
 }
 
 bool XSession::type(const QString& text) const
@@ -249,23 +252,24 @@ bool XSession::type(const QString& text) const
     return run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--"), text}).ok();
 }
 
-KeyHold::KeyHold(const XSession& session, const QString& key) : KeyHold(session, QStringList {key}) {}
+KeyHold::KeyHold(const XSession& session) : session_(session) {}
 
-KeyHold::KeyHold(const XSession& session, QStringList keys) : session_(session), keys_(std::move(keys))
+KeyHold::KeyHold(const XSession& session, const QString& key) : session_(session)
 {
-    pressed_ = session_.keysDown(keys_);
+    change({key});
 }
 
 KeyHold::~KeyHold()
 {
-    release();
+    if (!keys_.isEmpty())
+        session_.changeKeys(keys_, {});
 }
 
-void KeyHold::release()
+bool KeyHold::change(const QStringList& keys)
 {
-    if (pressed_)
-        session_.keysUp(keys_);
-    pressed_ = false;
+    pressed_ = session_.changeKeys(keys_, keys);
+    keys_ = pressed_ ? keys : keys_ + keys;
+    return pressed_;
 }
 
 GameRun::GameRun(const XSession& session) : session_(session) {}

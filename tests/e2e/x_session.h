@@ -65,10 +65,12 @@ public:
     // Keys go to the focused window, through the server's test extension;
     // names are X keysym names such as Right, Escape or shift+n.
     bool key(const QString& key) const;
-    // Keys pressed or released by one command, with no pause between them,
-    // so that a play tick seldom falls between the first and the last.
-    bool keysDown(const QStringList& keys) const;
-    bool keysUp(const QStringList& keys) const;
+    // Lets go of some keys and presses others in one command, with no pause
+    // between them, so that a play tick seldom falls in between.
+    bool changeKeys(const QStringList& release, const QStringList& press) const;
+    // Presses the keys for the given time and lets go: one command, so
+    // that the press lasts that long wherever this process is scheduled.
+    bool pressFor(const QStringList& keys, int ms) const;
     // Types the text into the focused window, character by character.
     bool type(const QString& text) const;
 
@@ -84,19 +86,21 @@ private:
 // key pressed for the tests that follow.
 class KeyHold {
 public:
+    explicit KeyHold(const XSession& session);
     KeyHold(const XSession& session, const QString& key);
-    KeyHold(const XSession& session, QStringList keys);
     ~KeyHold();
     KeyHold(const KeyHold&) = delete;
     KeyHold& operator=(const KeyHold&) = delete;
 
+    // Whether the last press or change went through.
     bool pressed() const { return pressed_; }
-    // Lets go before the end of the lifetime; later calls do nothing.
-    void release();
+    // Lets go of the keys held and presses these instead.
+    bool change(const QStringList& keys);
+    bool release() { return change({}); }
 
 private:
     const XSession& session_;
-    QStringList keys_;
+    QStringList keys_;  // after a failed change, every key that may be down
     bool pressed_ = false;
 };
 
