@@ -12,7 +12,9 @@
 // Reads the fields of the first line of a file, one at a time.
 class RecordReader {
 public:
+    // The reader keeps a view of the bytes: they must outlive it.
     explicit RecordReader(std::string_view bytes);
+    explicit RecordReader(std::string&&) = delete;
 
     // The next field's text, or nothing when the record has no field left or
     // the field is malformed; problem() then says which.

@@ -91,7 +91,8 @@ void TestScore::storableName()
     QCOMPARE(QByteArray::fromStdString(name), stored);
 
     // What is stored reads back as it was shown.
-    RecordReader reader(textRecord(name));
+    const std::string record = textRecord(name);
+    RecordReader reader(record);
     const auto read = reader.nextField();
     QVERIFY(read.has_value());
     QCOMPARE(QByteArray::fromStdString(*read), stored);
