@@ -2,7 +2,8 @@
 # Sets up, builds and runs every test: unit, widget (offscreen) and
 # end-to-end (the real program in its own X server), first in the normal
 # build, then again in a build that checks memory use and undefined
-# behaviour (AddressSanitizer and UndefinedBehaviorSanitizer).
+# behaviour (AddressSanitizer and UndefinedBehaviorSanitizer), and last a
+# short run of the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -11,3 +12,8 @@ ctest --preset default
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+# A short run of each fuzz target (clang's libFuzzer) on the file readers.
+cmake --preset fuzz
+cmake --build --preset fuzz
+tests/fuzz/run.sh 15
