@@ -2,7 +2,6 @@
 
 #include "common/random_source.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -20,26 +19,28 @@ Move judge(const Cells& m, int W, int H, int x, int y, int d)
     case kLeft:
         if (!(x - 1 > 0))
             return Move::OutOfRange;
-        return (m(x - 2, y) || m(x - 1, y - 1) || m(x - 1, y + 1)) ? Move::Blocked : Move::Allowed;
+        return (m(x - 2, y) | m(x - 1, y - 1) | m(x - 1, y + 1)) ? Move::Blocked : Move::Allowed;
     case kUp:
         if (!(y - 1 > 0))
             return Move::OutOfRange;
-        return (m(x - 1, y - 1) || m(x, y - 2) || m(x + 1, y - 1)) ? Move::Blocked : Move::Allowed;
+        return (m(x - 1, y - 1) | m(x, y - 2) | m(x + 1, y - 1)) ? Move::Blocked : Move::Allowed;
     case kRight:
         if (!(x + 1 < W))
             return Move::OutOfRange;
-        return (m(x + 2, y) || m(x + 1, y - 1) || m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
+        return (m(x + 2, y) | m(x + 1, y - 1) | m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
     default:
         if (!(y + 1 < H))
             return Move::OutOfRange;
-        return (m(x - 1, y + 1) || m(x, y + 2) || m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
+        return (m(x - 1, y + 1) | m(x, y + 2) | m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
     }
 }
 
+// floor(r x n): the product is never negative, so dropping the fraction is
+// the floor, without a call to the library's floor for every number.
 template <typename Random>
 int draw(Random& random, int n)
 {
-    return static_cast<int>(std::floor(random.next() * n));
+    return static_cast<int>(random.next() * n);
 }
 
 // The walk reads its cells from a byte copy of columns 0..W and rows 0..H

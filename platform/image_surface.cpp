@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace platform {
 
@@ -167,7 +168,7 @@ int ImageSurface::makeStamp(std::uint32_t key, const StampRecipe& recipe)
 void ImageSurface::placeStamp(int stamp, int x, int y)
 {
     const Stamp& s = stamps_[static_cast<std::size_t>(stamp)];
-    const int ratio = qRound(image_.devicePixelRatio());
+    const int ratio = static_cast<int>(image_.devicePixelRatio());
     // Clipped to the picture; rows are copied whole where the stamp is opaque.
     const int left = x * ratio;
     const int top = y * ratio;
@@ -177,16 +178,21 @@ void ImageSurface::placeStamp(int stamp, int x, int y)
     const int toY = std::min(s.pixels.height(), image_.height() - top);
     if (fromX >= toX || fromY >= toY)
         return;
-    for (int row = fromY; row < toY; ++row) {
-        const auto* source = reinterpret_cast<const quint32*>(s.pixels.constScanLine(row)) + fromX;
-        auto* target = reinterpret_cast<quint32*>(image_.scanLine(top + row)) + left + fromX;
+    const qsizetype targetStride = image_.bytesPerLine();
+    const qsizetype sourceStride = s.pixels.bytesPerLine();
+    uchar* target = image_.bits() + (top + fromY) * targetStride + (left + fromX) * 4;
+    const uchar* source = s.pixels.constBits() + fromY * sourceStride + fromX * 4;
+    const int width = toX - fromX;
+    for (int row = fromY; row < toY; ++row, target += targetStride, source += sourceStride) {
         if (s.opaque) {
-            std::copy(source, source + (toX - fromX), target);
-        } else {
-            for (int i = 0; i < toX - fromX; ++i)
-                if (qAlpha(source[i]) != 0)
-                    target[i] = source[i] | 0xFF000000u;
+            std::memcpy(target, source, static_cast<std::size_t>(width) * 4);
+            continue;
         }
+        const auto* from = reinterpret_cast<const quint32*>(source);
+        auto* to = reinterpret_cast<quint32*>(target);
+        for (int i = 0; i < width; ++i)
+            if (qAlpha(from[i]) != 0)
+                to[i] = from[i] | 0xFF000000u;
     }
 }
 

@@ -78,6 +78,12 @@ int standIn(int placeClassValue)
 // passages: no stroke ever reaches them.
 int neighbourhoodWalls(const MazeGrid& m, int x, int y, int W, int H)
 {
+    if (x >= 1 && y >= 1 && x <= W && y <= H) {
+        // Every neighbour lies within 0..W + 1 and 0..H + 1.
+        return (m(x - 1, y - 1) == 0) | (m(x, y - 1) == 0) << 1 | (m(x + 1, y - 1) == 0) << 2
+            | (m(x - 1, y) == 0) << 3 | (m(x, y) == 0) << 4 | (m(x + 1, y) == 0) << 5
+            | (m(x - 1, y + 1) == 0) << 6 | (m(x, y + 1) == 0) << 7 | (m(x + 1, y + 1) == 0) << 8;
+    }
     int bits = 0;
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
