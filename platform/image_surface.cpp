@@ -39,8 +39,26 @@ QFont ImageSurface::windowFont()
 
 ImageSurface::ImageSurface(Kind kind) : kind_(kind), font_(windowFont()) {}
 
+ImageSurface::Painting::Painting(ImageSurface& surface)
+{
+    if (surface.kind_ == Kind::Transparent) {
+        if (!surface.keptPainter_)
+            surface.keptPainter_.emplace(&surface.image_);
+        painter_ = &*surface.keptPainter_;
+    } else {
+        own_.emplace(&surface.image_);
+        painter_ = &*own_;
+    }
+}
+
+void ImageSurface::endPainting()
+{
+    keptPainter_.reset();
+}
+
 void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio)
 {
+    endPainting();
     logicalSize_ = logicalSize;
     image_ = QImage(logicalSize * devicePixelRatio,
                     kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
@@ -57,6 +75,7 @@ void ImageSurface::setBackColor(ColourWord colour)
 
 void ImageSurface::Cls()
 {
+    endPainting();
     image_.fill(kind_ == Kind::Opaque ? toQColor(backColor_) : QColor(Qt::transparent));
     changed(QRectF(QPointF(0, 0), logicalSize_));
 }
@@ -65,9 +84,9 @@ void ImageSurface::Line(float x1, float y1, float x2, float y2)
 {
     if (image_.isNull())
         return;
-    QPainter p(&image_);
-    p.setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    Painting p(*this);
+    p->setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
+    p->drawLine(QPointF(x1, y1), QPointF(x2, y2));
     const qreal half = DrawWidth / 2.0 + 1;
     changed(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)))
                 .adjusted(-half, -half, half, half));
@@ -77,11 +96,11 @@ void ImageSurface::Box(float x1, float y1, float x2, float y2)
 {
     if (image_.isNull())
         return;
-    QPainter p(&image_);
-    p.setPen(penOf(ForeColor, DrawWidth, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
+    Painting p(*this);
+    p->setPen(penOf(ForeColor, DrawWidth, Qt::SquareCap, Qt::MiterJoin));
+    p->setBrush(Qt::NoBrush);
     const QRectF box(QPointF(x1, y1), QPointF(x2, y2));
-    p.drawRect(box);
+    p->drawRect(box);
     const qreal half = DrawWidth / 2.0 + 1;
     changed(box.adjusted(-half, -half, half, half));
 }
@@ -90,9 +109,9 @@ void ImageSurface::BoxFilled(float x1, float y1, float x2, float y2)
 {
     if (image_.isNull())
         return;
-    QPainter p(&image_);
+    Painting p(*this);
     const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    p.fillRect(box, toQColor(ForeColor));
+    p->fillRect(box, toQColor(ForeColor));
     changed(box);
 }
 
@@ -100,13 +119,13 @@ void ImageSurface::Circle(float cx, float cy, float radius)
 {
     if (image_.isNull())
         return;
-    QPainter p(&image_);
-    p.setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
+    Painting p(*this);
+    p->setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
     if (FillStyle == 0)
-        p.setBrush(toQColor(FillColor));
+        p->setBrush(toQColor(FillColor));
     else
-        p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(cx, cy), radius, radius);
+        p->setBrush(Qt::NoBrush);
+    p->drawEllipse(QPointF(cx, cy), radius, radius);
     const qreal reach = radius + DrawWidth + 1;
     changed(QRectF(cx - reach, cy - reach, 2 * reach, 2 * reach));
 }
@@ -116,10 +135,10 @@ void ImageSurface::Print(const std::string& text)
     const QFontMetrics metrics(font_);
     if (!image_.isNull()) {
         const QString line = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-        QPainter p(&image_);
-        p.setFont(font_);
-        p.setPen(toQColor(ForeColor));
-        p.drawText(QPointF(CurrentX, CurrentY + metrics.ascent()), line);
+        Painting p(*this);
+        p->setFont(font_);
+        p->setPen(toQColor(ForeColor));
+        p->drawText(QPointF(CurrentX, CurrentY + metrics.ascent()), line);
         const QRect ink = metrics.boundingRect(line);
         changed(QRectF(CurrentX + ink.left() - 2, CurrentY - 2, ink.width() + metrics.maxWidth() + 4,
                        metrics.height() + 4));
@@ -150,13 +169,20 @@ int ImageSurface::findStamp(std::uint32_t key) const
 
 int ImageSurface::makeStamp(std::uint32_t key, const StampRecipe& recipe)
 {
-    ImageSurface scratch(Kind::Transparent);
-    scratch.resize(QSize(recipe.width, recipe.height), image_.devicePixelRatio());
-    recipe.draw(scratch);
+    // One scratch surface serves every stamp of this picture.
+    const QSize size(recipe.width, recipe.height);
     const qreal ratio = image_.devicePixelRatio();
+    if (!scratch_ || scratch_->logicalSize() != size || scratch_->image_.devicePixelRatio() != ratio) {
+        scratch_ = std::make_unique<ImageSurface>(Kind::Transparent);
+        scratch_->resize(size, ratio);
+    } else {
+        scratch_->Cls();
+    }
+    recipe.draw(*scratch_);
+    scratch_->endPainting();
     const QRect keep(qRound(recipe.keepX * ratio), qRound(recipe.keepY * ratio), qRound(recipe.keepWidth * ratio),
                      qRound(recipe.keepHeight * ratio));
-    QImage pixels = scratch.image_.copy(keep);
+    QImage pixels = scratch_->image_.copy(keep);
     if (recipe.opaque)
         pixels = pixels.convertToFormat(QImage::Format_RGB32);
     stamps_.push_back(Stamp {std::move(pixels), recipe.opaque});

@@ -10,7 +10,11 @@
 #include <QImage>
 #include <QRect>
 
+#include <QPainter>
+
 #include <functional>
+#include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -58,8 +62,22 @@ private:
         bool opaque = true;
     };
 
+    // The painter of one drawing operation. A transparent (scratch) surface
+    // keeps one open from operation to operation, since a stamp is drawn by
+    // several operations in a row; the window's picture opens one per call.
+    class Painting {
+    public:
+        explicit Painting(ImageSurface& surface);
+        QPainter* operator->() { return painter_; }
+
+    private:
+        std::optional<QPainter> own_;
+        QPainter* painter_;
+    };
+
     void changed(const QRectF& area);
     void discardStamps();
+    void endPainting();
 
     Kind kind_;
     QImage image_;
@@ -70,6 +88,8 @@ private:
     std::unordered_map<std::uint32_t, int> stampKeys_;
     ColourWord stampFore_ = -1;
     ColourWord stampBack_ = -1;
+    std::optional<QPainter> keptPainter_;
+    std::unique_ptr<ImageSurface> scratch_;
 };
 
 QColor toQColor(ColourWord colour);
