@@ -40,7 +40,6 @@ Form1::Form1(Form1Services services)
       Timer2(1000, [this] { Timer2_Timer(); })
 {
     window_.setWindowTitle(QStringLiteral("Orvo"));
-    window_.setIcon(QStringLiteral(":/pictures/icon.png"));
     window_.onResize = [this] { Form_Resize(); };
     window_.onGotFocus = [this] { Form_GotFocus(); };
     window_.onKeyDown = [this](std::int16_t code, std::int16_t shift) { Form_KeyDown(code, shift); };
@@ -104,6 +103,7 @@ void Form1::show()
 {
     window_.resize(kInitialClientWidth, kInitialClientHeight);
     window_.show();
+    window_.setIconSoon(QStringLiteral(":/pictures/icon.png"));
 }
 
 void Form1::Form_Resize()

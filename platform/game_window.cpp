@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace platform {
 
@@ -39,9 +40,9 @@ void GameWindow::showAndActivate()
     activateWindow();
 }
 
-void GameWindow::setIcon(const QString& resource)
+void GameWindow::setIconSoon(const QString& resource)
 {
-    setWindowIcon(QIcon(resource));
+    QTimer::singleShot(0, this, [this, resource] { setWindowIcon(QIcon(resource)); });
 }
 
 void GameWindow::setClientWidth(int width)

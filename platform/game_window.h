@@ -22,7 +22,9 @@ public:
     // Shows the window, brings it to the front and gives it the focus.
     void showAndActivate();
 
-    void setIcon(const QString& resource);
+    // Sets the window's icon once the events of the first showing have been
+    // handled: decoding it need not hold up the first picture.
+    void setIconSoon(const QString& resource);
 
     void setClientWidth(int width);
     void setClientHeight(int height);
