@@ -90,6 +90,17 @@ void render(benchmark::State& state, int style, Size size, qreal ratio)
         Draw(game.surface, game.scene(), static_cast<std::int16_t>(style - 1));
 }
 
+// The game's first picture, as at start-up: no stamp has been made yet.
+void firstPicture(benchmark::State& state)
+{
+    Game game({42, 21}, 1.0);
+    for (auto _ : state) {
+        platform::ImageSurface fresh;
+        fresh.resize(QSize(666, 386), 1.0);
+        drawInStyle(fresh, game.scene(), 0);
+    }
+}
+
 void playTick(benchmark::State& state)
 {
     Game game({126, 66}, 1.0);
@@ -145,6 +156,7 @@ void registerAll()
             }
     for (Size size : kSizes)
         benchmark::RegisterBenchmark(("Generate/" + sizeName(size)).c_str(), generate, size)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FirstPicture", firstPicture)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("PlayTick", playTick)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("ClockTick", clockTick)->Unit(benchmark::kMicrosecond);
 }
