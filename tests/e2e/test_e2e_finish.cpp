@@ -221,17 +221,13 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        const QStringList missing = XSession::missingTools();
-        if (!missing.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("the end-to-end tests need these tools: ") + missing.join(u' ')));
-        QFile high(QStringLiteral(ORVO_SOURCE_DIR "/data/High.dat"));
-        QVERIFY2(high.open(QIODevice::ReadOnly), "the repository's data/High.dat cannot be read");
-        highFile_ = high.readAll();
+        bool skip = false;
+        const QString problem = prepareEndToEnd(session_, highFile_, skip);
+        if (skip)
+            QSKIP(qPrintable(problem));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QString why;
         QVERIFY2(storedScore(highFile_, &why) == 0, "the shipped High.dat should hold a score of 0");
-
-        session_ = std::make_unique<XSession>();
-        QVERIFY2(session_->start(&why), qPrintable(why));
         clock_.start();
     }
 

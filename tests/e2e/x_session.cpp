@@ -351,3 +351,18 @@ QByteArray GameRun::standardError() const
     QFile file(root_.filePath(QStringLiteral("stderr.txt")));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+QString prepareEndToEnd(std::unique_ptr<XSession>& session, QByteArray& shippedHigh, bool& skip)
+{
+    const QStringList missing = XSession::missingTools();
+    skip = !missing.isEmpty();
+    if (skip)
+        return QStringLiteral("the end-to-end tests need these tools: ") + missing.join(u' ');
+    QFile high(QStringLiteral(ORVO_SOURCE_DIR "/data/High.dat"));
+    if (!high.open(QIODevice::ReadOnly))
+        return QStringLiteral("the repository's data/High.dat cannot be read");
+    shippedHigh = high.readAll();
+    session = std::make_unique<XSession>();
+    QString why;
+    return session->start(&why) ? QString() : why;
+}

@@ -136,3 +136,8 @@ private:
     QProcess process_;
     bool started_ = false;
 };
+
+// What every end-to-end test class does first: read the shipped High.dat and
+// start an X session. Returns an empty text on success; otherwise why not,
+// with `skip` set when the tools for the tests are not installed.
+QString prepareEndToEnd(std::unique_ptr<XSession>& session, QByteArray& shippedHigh, bool& skip);
