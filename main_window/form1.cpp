@@ -73,7 +73,7 @@ bool Form1::Form_Load()
     const Loaded<std::string> holder = readTextRecord(name.bytes);
     if (!holder.value)
         return loadFailed(kNameFile, holder.problem);
-    High_Name = *holder.value;
+    High_Name = boundedName(*holder.value);
 
     const platform::FileRead style = services_.folder.read(kStyleFile);
     if (!style.ok)
@@ -241,7 +241,7 @@ void Form1::finishGame()
     if (score > High_Score) {
         const std::string answer = services_.dialogs.InputBox("New High Score! Enter your Name!", "High Score!", "");
         High_Score = score;
-        High_Name = answer.empty() ? std::string(kNobody) : storableText(answer);
+        High_Name = answer.empty() ? std::string(kNobody) : boundedName(storableText(answer));
         storeHighScore();
     }
     Key_Up = 0;

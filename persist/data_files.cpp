@@ -39,6 +39,11 @@ Loaded<std::string> readTextRecord(std::string_view bytes)
     return {std::move(text), {}};
 }
 
+std::string boundedName(std::string_view name)
+{
+    return std::string(name.substr(0, kLongestName));
+}
+
 Loaded<std::int16_t> highScoreFromText(std::string_view text)
 {
     const std::optional<long long> number = wholeNumber(text);

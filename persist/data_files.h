@@ -16,6 +16,11 @@ inline constexpr const char* kStyleFile = "Style.dat";
 // The name stored when a new high score's holder gives none.
 inline constexpr const char* kNobody = "<No One>";
 
+// The longest name the game keeps: a longer one, typed or read from
+// Orvo.dat, is cut to its first 255 characters, so that the high-score line
+// stays a line.
+inline constexpr std::size_t kLongestName = 255;
+
 // A value read from a file, or the reason it could not be.
 template <typename T>
 struct Loaded {
@@ -33,6 +38,9 @@ struct StyleSettings {
 
 // The single text field of High.dat or Orvo.dat.
 Loaded<std::string> readTextRecord(std::string_view bytes);
+
+// A name as the game keeps it: at most kLongestName characters.
+std::string boundedName(std::string_view name);
 
 // The unscrambled High.dat text as the high score: a whole number 0..32767.
 Loaded<std::int16_t> highScoreFromText(std::string_view text);

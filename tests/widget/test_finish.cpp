@@ -87,6 +87,7 @@ void TestFinish::newHighScoreStoresScoreThenName_data()
     QTest::newRow("threeSpaces") << QByteArray("   ") << QByteArray("   ");
     QTest::newRow("plain") << QByteArray("Ann") << QByteArray("Ann");
     QTest::newRow("quoted") << QByteArray("Al \"Ace\"") << QByteArray("Al 'Ace'");
+    QTest::newRow("tooLongIsCut") << QByteArray(300, 'x') << QByteArray(255, 'x');
 }
 
 void TestFinish::newHighScoreStoresScoreThenName()

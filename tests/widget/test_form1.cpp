@@ -30,6 +30,7 @@ class TestForm1 : public QObject {
 private Q_SLOTS:
     void startsWithTheSmallestMaze();
     void startUpLoadsThenMakesTheMazeThenTakesTheFocus();
+    void longNameIsCut();
     void minimisedWindowIgnoresResizes();
     void badDataFileStopsTheStart_data();
     void badDataFileStopsTheStart();
@@ -96,6 +97,16 @@ void TestForm1::startUpLoadsThenMakesTheMazeThenTakesTheFocus()
     QVERIFY(f.timer2().isEnabled());
 }
 
+void TestForm1::longNameIsCut()
+{
+    DataFiles files = DataFiles::defaults();
+    files.name = textRecord(std::string(1000, 'n'));
+    TestGame game(files);
+    QVERIFY(game.start());
+    QCOMPARE(game.form().High_Name, std::string(255, 'n'));
+    QVERIFY(game.dialogs().shown.empty());
+}
+
 void TestForm1::minimisedWindowIgnoresResizes()
 {
     TestGame game;
@@ -133,6 +144,8 @@ void TestForm1::badDataFileStopsTheStart_data()
     QTest::newRow("highTooLarge") << tooLarge << name << style << "High.dat";
     QTest::newRow("nameMissing") << high << QByteArray() << style << "Orvo.dat";
     QTest::newRow("nameUnclosed") << high << QByteArray("\"Ann") << style << "Orvo.dat";
+    // Only the first 64 KiB are read: a name of 10 MB has no closing quote.
+    QTest::newRow("nameTenMegabytes") << high << "\"" + QByteArray(10 << 20, 'n') + "\"\r\n" << style << "Orvo.dat";
     QTest::newRow("styleMissing") << high << name << QByteArray() << "Style.dat";
     QTest::newRow("styleTooFewFields") << high << name << QByteArray("65280,255\r\n") << "Style.dat";
     QTest::newRow("styleColourTooLarge") << high << name << QByteArray("16777216,0,0\r\n") << "Style.dat";
