@@ -115,11 +115,11 @@ void Form1::Form_Resize()
     const int clientHeight = window_.height();
     int width = clientWidth / kCellPitch - 2;
     int height = clientHeight / kCellPitch - 4;
-    Maze_Width = static_cast<std::int16_t>(std::clamp(width, -2, kLargestSide));
-    Maze_Height = static_cast<std::int16_t>(std::clamp(height, -4, kLargestSide));
 
     // Too small: the window is set back to the smallest size, width first,
-    // and the resize that brings is handled on its own.
+    // and the resize that brings is handled on its own. The maze's size is
+    // left as it is until then, so that a play tick in between never tests
+    // the goal of a maze that is not there.
     if (width < kSmallestWidth) {
         window_.setClientWidth(kInitialClientWidth);
         return;

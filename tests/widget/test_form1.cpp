@@ -177,9 +177,11 @@ void TestForm1::tooSmallWindowSnapsBackWidthFirst()
     QVERIFY(game.start());
     Form1& f = game.form();
     QList<QSize> seen;
+    QList<int> widths;
     f.window().onResize = [&] {
         seen.append(f.window().size());
         f.Form_Resize();
+        widths.append(f.Maze_Width);
     };
 
     f.window().resize(400, 300);
@@ -188,6 +190,9 @@ void TestForm1::tooSmallWindowSnapsBackWidthFirst()
     QCOMPARE(seen.first(), QSize(400, 300));
     QCOMPARE(seen[1], QSize(666, 300));
     QCOMPARE(seen.last(), QSize(666, 386));
+    // While the window is too small the maze keeps its size.
+    for (int width : widths)
+        QCOMPARE(width, 42);
     QCOMPARE(f.Maze_Width, 42);
     QCOMPARE(f.Maze_Height, 21);
     QVERIFY(f.timer2().isEnabled());
