@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -76,101 +74,32 @@ QByteArray garbage()
     return bytes;
 }
 
-// One run of the game from a folder of its own, in which a data file may
-// also be a directory. The program is killed when the run is destroyed,
-// whatever state the test left it in.
-class FaultRun {
-public:
-    explicit FaultRun(const XSession& session) : session_(session) {}
-    ~FaultRun()
-    {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(5000);
-        }
+// What a data file in the game's folder is now.
+Entry entryIn(const GameRun& game, const QString& name)
+{
+    const QString path = QDir(game.folder()).filePath(name);
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {Placing::Directory, {}};
+    QFile file(path);
+    if (!info.exists() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return {Placing::Bytes, file.readAll()};
+}
+
+// Starts the game with the files laid out as given.
+bool startWith(GameRun& game, const QMap<QString, Entry>& files, QString* why)
+{
+    QMap<QString, QByteArray> bytes;
+    QStringList folders;
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (it->placing == Placing::Bytes)
+            bytes.insert(it.key(), it->bytes);
+        else if (it->placing == Placing::Directory)
+            folders.append(it.key());
     }
-    FaultRun(const FaultRun&) = delete;
-    FaultRun& operator=(const FaultRun&) = delete;
-
-    bool start(const QMap<QString, Entry>& files, QString* why)
-    {
-        if (!root_.isValid() || !QDir(root_.path()).mkdir(QStringLiteral("game"))) {
-            *why = QStringLiteral("no temporary folder for the game");
-            return false;
-        }
-        const QDir folder(root_.filePath(QStringLiteral("game")));
-        const QString program = folder.filePath(QStringLiteral("orvo"));
-        if (!QFile::copy(QStringLiteral(ORVO_PROGRAM), program)) {
-            *why = QStringLiteral("cannot copy the program from ") + QStringLiteral(ORVO_PROGRAM);
-            return false;
-        }
-        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        for (auto it = files.cbegin(); it != files.cend(); ++it) {
-            if (it->placing == Placing::Directory) {
-                if (!folder.mkdir(it.key())) {
-                    *why = QStringLiteral("cannot make the directory ") + it.key();
-                    return false;
-                }
-            } else if (it->placing == Placing::Bytes) {
-                QFile file(folder.filePath(it.key()));
-                if (!file.open(QIODevice::WriteOnly) || file.write(it->bytes) != it->bytes.size()) {
-                    *why = QStringLiteral("cannot write ") + file.fileName();
-                    return false;
-                }
-            }
-        }
-
-        QProcessEnvironment env = session_.environment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
-                                    "QT_FONT_DPI", "QT_AUTO_SCREEN_SCALE_FACTOR"})
-            env.remove(QString::fromLatin1(scaling));
-        process_.setProcessEnvironment(env);
-        // Run from elsewhere, so that the game has to find its files beside itself.
-        process_.setWorkingDirectory(root_.path());
-        process_.setStandardOutputFile(root_.filePath(QStringLiteral("stdout.txt")));
-        process_.setStandardErrorFile(root_.filePath(QStringLiteral("stderr.txt")));
-        process_.start(program, {});
-        if (!process_.waitForStarted(10000)) {
-            *why = QStringLiteral("the game did not start: ") + process_.errorString();
-            return false;
-        }
-        return true;
-    }
-
-    Entry entry(const QString& name) const
-    {
-        const QString path = QDir(root_.filePath(QStringLiteral("game"))).filePath(name);
-        const QFileInfo info(path);
-        if (info.isDir())
-            return {Placing::Directory, {}};
-        QFile file(path);
-        if (!info.exists() || !file.open(QIODevice::ReadOnly))
-            return {};
-        return {Placing::Bytes, file.readAll()};
-    }
-
-    ExitResult waitForExit(int timeoutMs)
-    {
-        ExitResult result;
-        if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(timeoutMs))
-            return result;
-        result.kind = process_.exitStatus() == QProcess::NormalExit ? ExitResult::Exited : ExitResult::Crashed;
-        result.code = process_.exitCode();
-        return result;
-    }
-
-    QByteArray standardError() const
-    {
-        QFile file(root_.filePath(QStringLiteral("stderr.txt")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-private:
-    const XSession& session_;
-    QTemporaryDir root_;
-    QProcess process_;
-};
+    return game.start(bytes, why, folders);
+}
 
 }  // namespace
 
@@ -190,11 +119,11 @@ private:
     }
 
     // Every data file is as it was laid out before the run.
-    void checkFilesUnchanged(const FaultRun& game, const QMap<QString, Entry>& files) const
+    void checkFilesUnchanged(const GameRun& game, const QMap<QString, Entry>& files) const
     {
         for (const QString& name : kDataFiles) {
             const Entry before = files.value(name);
-            const Entry after = game.entry(name);
+            const Entry after = entryIn(game, name);
             QVERIFY2(after == before, qPrintable(name + QStringLiteral(" was changed: it was ") + describe(before)
                                                  + QStringLiteral(", now it is ") + describe(after)));
         }
@@ -270,9 +199,9 @@ private Q_SLOTS:
             files.remove(file);
         else
             files[file] = {placing, bytes};
-        FaultRun game(*session_);
+        GameRun game(*session_);
         QString why;
-        QVERIFY2(game.start(files, &why), qPrintable(why));
+        QVERIFY2(startWith(game, files, &why), qPrintable(why));
 
         const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
         if (starts) {

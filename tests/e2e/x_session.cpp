@@ -287,7 +287,7 @@ QString GameRun::folder() const
     return root_.filePath(QStringLiteral("game"));
 }
 
-bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why)
+bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, const QStringList& folders)
 {
     if (!root_.isValid() || !QDir(root_.path()).mkdir(QStringLiteral("game"))) {
         *why = QStringLiteral("no temporary folder for the game");
@@ -303,6 +303,12 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why)
         QFile file(QDir(folder()).filePath(it.key()));
         if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size()) {
             *why = QStringLiteral("cannot write ") + file.fileName();
+            return false;
+        }
+    }
+    for (const QString& name : folders) {
+        if (!QDir(folder()).mkdir(name)) {
+            *why = QStringLiteral("cannot make the directory ") + name;
             return false;
         }
     }

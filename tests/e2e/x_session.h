@@ -120,8 +120,9 @@ public:
     GameRun(const GameRun&) = delete;
     GameRun& operator=(const GameRun&) = delete;
 
-    // dataFiles maps a file name to its raw bytes.
-    bool start(const QMap<QString, QByteArray>& dataFiles, QString* why);
+    // dataFiles maps a file name to its raw bytes; each name in `folders` is
+    // made a directory instead.
+    bool start(const QMap<QString, QByteArray>& dataFiles, QString* why, const QStringList& folders = {});
 
     QString folder() const;
     // The bytes of a file in the game's folder, or nothing when it is missing.
