@@ -14,7 +14,6 @@
 #include "persist/record.h"
 
 #include <algorithm>
-#include <iostream>
 
 namespace {
 
@@ -93,9 +92,7 @@ bool Form1::Form_Load()
 
 bool Form1::loadFailed(const char* fileName, const std::string& problem)
 {
-    const std::string message = loadFailureMessage(fileName, problem);
-    std::cerr << message << std::endl;
-    services_.dialogs.MsgBox(message, "Orvo");
+    services_.dialogs.reportProblem(loadFailureMessage(fileName, problem));
     return false;
 }
 
@@ -261,7 +258,7 @@ void Form1::storeHighScore()
     for (const auto& [file, text] : {std::pair {kHighFile, scrambled}, std::pair {kNameFile, High_Name}}) {
         const platform::FileWrite written = services_.folder.write(file, textRecord(text));
         if (!written.ok) {
-            services_.dialogs.MsgBox(saveFailureMessage(file, written.problem), "Orvo");
+            services_.dialogs.reportProblem(saveFailureMessage(file, written.problem));
             return;
         }
     }

@@ -3,6 +3,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <iostream>
+
 namespace platform {
 
 QString fromLatin1(const std::string& text)
@@ -18,6 +20,12 @@ std::string toLatin1(const QString& text)
     for (const char32_t c : text.toUcs4())
         bytes += c <= 0xFF ? static_cast<char>(c) : '?';
     return bytes;
+}
+
+void Dialogs::reportProblem(const std::string& text)
+{
+    std::cerr << text << std::endl;
+    MsgBox(text, "Orvo");
 }
 
 void QtDialogs::MsgBox(const std::string& text, const std::string& title)

@@ -19,6 +19,11 @@ public:
     // Asks for a line of text; an empty text when cancelled.
     virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) = 0;
+
+    // A fault the player must know of: the same line goes to the standard
+    // error stream, for whoever started the game from a terminal or a
+    // script, and into a message box titled "Orvo".
+    void reportProblem(const std::string& text);
 };
 
 // The real dialogs, modal over the given window (or over no window).

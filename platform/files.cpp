@@ -45,7 +45,11 @@ FileWrite ProgramFolder::write(const char* name, const std::string& bytes) const
     QSaveFile file(filePath(name));
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString().toStdString()};
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+    // The bytes are flushed by hand: a write that fails only as the buffer
+    // is flushed (a full disk) would otherwise still let the empty
+    // temporary file take the old one's place.
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
+        || !file.flush()) {
         const std::string why = file.errorString().toStdString();
         file.cancelWriting();
         return {false, why};

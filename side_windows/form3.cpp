@@ -175,5 +175,5 @@ void Form3::Label_Click()
     const StyleSettings settings {Module1::Fore_Color, Module1::Back_Color, Module1::Style_Index};
     const platform::FileWrite written = services_.folder.write(kStyleFile, styleRecord(settings));
     if (!written.ok)
-        services_.dialogs.MsgBox(saveFailureMessage(kStyleFile, written.problem), "Orvo");
+        services_.dialogs.reportProblem(saveFailureMessage(kStyleFile, written.problem));
 }

@@ -26,6 +26,7 @@ constexpr int kStartH = 21;
 constexpr int kWaitMs = 15000;
 constexpr int kWalkMs = 120000;
 constexpr int kTickMs = 100;
+const QByteArray kFirstName("\"Ann\"\r\n");
 
 // The key the game scrambles the high score's digits with, one code per
 // position.
@@ -207,7 +208,7 @@ private:
         // exactly.
         return {
             {QStringLiteral("High.dat"), highFile_},
-            {QStringLiteral("Orvo.dat"), QByteArray("\"Ann\"\r\n")},
+            {QStringLiteral("Orvo.dat"), kFirstName},
             {QStringLiteral("Style.dat"), QByteArray::number(colourWord(palette_.fore)) + ','
                                               + QByteArray::number(colourWord(palette_.back)) + ",1\r\n"},
         };
@@ -236,21 +237,30 @@ private Q_SLOTS:
     // Reaching the blue dot shows the score, asks for a name because the
     // shipped high score of 0 is beaten, stores score and name, and goes on
     // with a new maze under the new high-score line. A cancelled name box
-    // stores "<No One>".
+    // stores "<No One>". Where the files cannot be saved, a message says
+    // so, the files on disk stay as they were, and the game plays on with
+    // the new high score in memory.
     void finishStoresHighScore_data()
     {
         QTest::addColumn<bool>("named");
         QTest::addColumn<QByteArray>("nameRecord");
-        QTest::newRow("named") << true << QByteArray("\"Tess\"\r\n");
-        QTest::newRow("cancelled") << false << QByteArray("\"<No One>\"\r\n");
+        QTest::addColumn<int>("fault");
+        QTest::newRow("named") << true << QByteArray("\"Tess\"\r\n") << int(SaveFault::None);
+        QTest::newRow("cancelled") << false << QByteArray("\"<No One>\"\r\n") << int(SaveFault::None);
+        QTest::newRow("read_only_folder") << true << kFirstName << int(SaveFault::ReadOnlyFolder);
+        QTest::newRow("full_disk") << true << kFirstName << int(SaveFault::FullDisk);
     }
 
     void finishStoresHighScore()
     {
         QFETCH(bool, named);
         QFETCH(QByteArray, nameRecord);
+        QFETCH(int, fault);
+        const SaveFault saveFault = SaveFault(fault);
         GameRun game(*session_);
         QString why;
+        if (!game.prepareFault(saveFault, &why))
+            QSKIP(qPrintable(why));
         QVERIFY2(game.start(dataFiles(), &why), qPrintable(why));
         const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
         QVERIFY2(window, qPrintable(QStringLiteral("no window titled Orvo appeared; the game wrote: ")
@@ -259,6 +269,13 @@ private Q_SLOTS:
         std::optional<Scene> scene =
             waitForScene(*session_, *window, kStartClient, kStartW, kStartH, palette_, nullptr, kWaitMs, &why);
         QVERIFY2(scene, qPrintable(why));
+        // The game has read its files by the time it shows a maze.
+        if (!game.applyFault(saveFault, &why)) {
+            if (saveFault == SaveFault::ReadOnlyFolder)
+                QSKIP(qPrintable(why));
+            QFAIL(qPrintable(why));
+        }
+        const QStringList entries = game.folderEntries();
 
         // A fresh maze, so that its start is known to within a screenshot;
         // another one while the goal is left over from an earlier maze and
@@ -302,6 +319,13 @@ private Q_SLOTS:
         } else {
             QVERIFY(session_->key(QStringLiteral("Escape")));
         }
+        if (saveFault != SaveFault::None) {
+            const std::optional<WindowId> message = session_->waitForWindow(kTitle, kWaitMs, *window);
+            QVERIFY2(message, qPrintable(QStringLiteral("no message titled Orvo told of the failed save; the game wrote: ")
+                                         + QString::fromLocal8Bit(game.standardError())));
+            QVERIFY2(session_->activate(*message), "the message could not be activated");
+            QVERIFY(session_->key(QStringLiteral("Return")));
+        }
 
         // The files are written before the next maze is drawn.
         const std::optional<Scene> next =
@@ -309,19 +333,28 @@ private Q_SLOTS:
         QVERIFY2(next, qPrintable(QStringLiteral("after the finish: ") + why));
         for (const QString& title : {kScoreTitle, kNameTitle})
             QVERIFY2(session_->findWindows(title).isEmpty(), qPrintable(title + QStringLiteral(" is still open")));
+        QCOMPARE(session_->findWindows(kTitle), QList<WindowId> {*window});
         QCOMPARE(game.fileBytes(QStringLiteral("Orvo.dat")), std::optional<QByteArray>(nameRecord));
+        // Whole files or none: nothing is left over from the writing.
+        QCOMPARE(game.folderEntries(), entries);
         const std::optional<QByteArray> high = game.fileBytes(QStringLiteral("High.dat"));
         QVERIFY2(high, "High.dat is gone");
-        const std::optional<int> stored = storedScore(*high, &why);
-        QVERIFY2(stored, qPrintable(why));
-        const std::set<int> expected =
-            possibleScores(kStartW * kStartH, walk.lastAway() - shownAt, walk.reached() - askedAt);
-        QVERIFY2(expected.count(*stored),
-                 qPrintable(QStringLiteral("High.dat holds %1; a finish after %2 to %3 ms scores one of %4")
-                                .arg(*stored)
-                                .arg(walk.lastAway() - shownAt)
-                                .arg(walk.reached() - askedAt)
-                                .arg(listed(expected))));
+        if (saveFault != SaveFault::None) {
+            QCOMPARE(*high, highFile_);
+            QVERIFY2(game.standardError().contains("Orvo could not save High.dat"),
+                     qPrintable(QStringLiteral("the game wrote: ") + QString::fromLocal8Bit(game.standardError())));
+        } else {
+            const std::optional<int> stored = storedScore(*high, &why);
+            QVERIFY2(stored, qPrintable(why));
+            const std::set<int> expected =
+                possibleScores(kStartW * kStartH, walk.lastAway() - shownAt, walk.reached() - askedAt);
+            QVERIFY2(expected.count(*stored),
+                     qPrintable(QStringLiteral("High.dat holds %1; a finish after %2 to %3 ms scores one of %4")
+                                    .arg(*stored)
+                                    .arg(walk.lastAway() - shownAt)
+                                    .arg(walk.reached() - askedAt)
+                                    .arg(listed(expected))));
+        }
 
         // The new maze already shows the new high-score line, and keeps
         // showing it.

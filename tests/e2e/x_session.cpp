@@ -3,6 +3,8 @@
 // game's windows.
 #include "e2e/x_session.h"
 
+#include "support/test_game.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -168,14 +170,16 @@ QList<WindowId> XSession::findWindows(const QString& titlePattern) const
     return windows;
 }
 
-std::optional<WindowId> XSession::waitForWindow(const QString& titlePattern, int timeoutMs) const
+std::optional<WindowId> XSession::waitForWindow(const QString& titlePattern, int timeoutMs,
+                                                WindowId except) const
 {
     QElapsedTimer clock;
     clock.start();
     do {
-        const QList<WindowId> windows = findWindows(titlePattern);
-        if (!windows.isEmpty())
-            return windows.first();
+        for (const WindowId window : findWindows(titlePattern)) {
+            if (window != except)
+                return window;
+        }
         pollPause();
     } while (clock.elapsed() < timeoutMs);
     return std::nullopt;
@@ -280,6 +284,40 @@ GameRun::~GameRun()
         process_.kill();
         process_.waitForFinished(5000);
     }
+    // The folder must be writable and its own disk gone before the
+    // temporary folder is removed.
+    readOnly_.reset();
+    disk_.reset();
+}
+
+bool GameRun::prepareFault(SaveFault fault, QString* why)
+{
+    if (fault != SaveFault::FullDisk)
+        return true;
+    if (!root_.isValid() || !QDir(root_.path()).mkpath(QStringLiteral("game"))) {
+        *why = QStringLiteral("no temporary folder for the game");
+        return false;
+    }
+    // Room for the program and its files, and little more.
+    disk_ = std::make_unique<SmallDisk>(folder(), QFileInfo(QStringLiteral(ORVO_PROGRAM)).size() + 1024 * 1024);
+    *why = disk_->reason();
+    return disk_->ok();
+}
+
+bool GameRun::applyFault(SaveFault fault, QString* why)
+{
+    if (fault == SaveFault::None)
+        return true;
+    if (fault == SaveFault::ReadOnlyFolder) {
+        readOnly_ = std::make_unique<ReadOnlyFolder>(folder());
+        *why = readOnly_->reason();
+        return readOnly_->ok();
+    }
+    if (!disk_) {
+        *why = QStringLiteral("the game's folder has no disk of its own to fill");
+        return false;
+    }
+    return disk_->fill(why);
 }
 
 QString GameRun::folder() const
@@ -289,7 +327,7 @@ QString GameRun::folder() const
 
 bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, const QStringList& folders)
 {
-    if (!root_.isValid() || !QDir(root_.path()).mkdir(QStringLiteral("game"))) {
+    if (!root_.isValid() || !QDir(root_.path()).mkpath(QStringLiteral("game"))) {
         *why = QStringLiteral("no temporary folder for the game");
         return false;
     }
@@ -330,6 +368,12 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, co
     }
     started_ = true;
     return true;
+}
+
+QStringList GameRun::folderEntries() const
+{
+    return QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                    QDir::Name);
 }
 
 std::optional<QByteArray> GameRun::fileBytes(const QString& name) const

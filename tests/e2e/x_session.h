@@ -17,6 +17,9 @@
 #include <memory>
 #include <optional>
 
+class ReadOnlyFolder;
+class SmallDisk;
+
 using WindowId = qulonglong;
 
 struct CommandResult {
@@ -51,7 +54,8 @@ public:
 
     // Visible windows whose title matches the regular expression.
     QList<WindowId> findWindows(const QString& titlePattern) const;
-    std::optional<WindowId> waitForWindow(const QString& titlePattern, int timeoutMs) const;
+    // The first such window other than `except`.
+    std::optional<WindowId> waitForWindow(const QString& titlePattern, int timeoutMs, WindowId except = 0) const;
 
     // Size of the window's client area; invalid when it cannot be read.
     QSize clientSize(WindowId window) const;
@@ -110,6 +114,8 @@ struct ExitResult {
     int code = -1;
 };
 
+enum class SaveFault { None, ReadOnlyFolder, FullDisk };
+
 // One run of the game from a temporary copy of its folder: the program and
 // the data files the test gives. The program is killed when the run is
 // destroyed, whatever state the test left it in.
@@ -124,6 +130,17 @@ public:
     // made a directory instead.
     bool start(const QMap<QString, QByteArray>& dataFiles, QString* why, const QStringList& folders = {});
 
+    // Saving in the game's folder can be made to fail while the game runs:
+    // prepare the fault before start() (a full disk needs a file system of
+    // the game's own, which takes root to mount), and apply it once the game
+    // has read its files. False with the reason when that cannot be done
+    // here.
+    bool prepareFault(SaveFault fault, QString* why);
+    bool applyFault(SaveFault fault, QString* why);
+
+    // The names in the game's folder, sorted.
+    QStringList folderEntries() const;
+
     QString folder() const;
     // The bytes of a file in the game's folder, or nothing when it is missing.
     std::optional<QByteArray> fileBytes(const QString& name) const;
@@ -136,6 +153,8 @@ private:
     QTemporaryDir root_;
     QProcess process_;
     bool started_ = false;
+    std::unique_ptr<SmallDisk> disk_;
+    std::unique_ptr<ReadOnlyFolder> readOnly_;
 };
 
 // What every end-to-end test class does first: read the shipped High.dat and

@@ -120,3 +120,41 @@ ReadOnlyFolder::~ReadOnlyFolder()
     else
         QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
+
+SmallDisk::SmallDisk(const QString& path, qint64 bytes) : path_(path), bytes_(bytes)
+{
+    if (geteuid() != 0) {
+        reason_ = QStringLiteral("a file system of its own needs root to mount");
+        return;
+    }
+    mounted_ = runQuietly(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                    QStringLiteral("size=%1k").arg((bytes + 1023) / 1024),
+                                                    QStringLiteral("tmpfs"), path_});
+    if (!mounted_)
+        reason_ = QStringLiteral("a tmpfs cannot be mounted here");
+}
+
+SmallDisk::~SmallDisk()
+{
+    // Lazily, should anything still hold it: the folder under it must be
+    // free to go either way.
+    if (mounted_ && !runQuietly(QStringLiteral("umount"), {path_}))
+        runQuietly(QStringLiteral("umount"), {QStringLiteral("-l"), path_});
+}
+
+bool SmallDisk::fill(QString* why)
+{
+    QFile filler(path_ + QStringLiteral("/filler"));
+    if (!mounted_ || !filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *why = QStringLiteral("no small disk to fill");
+        return false;
+    }
+    const QByteArray block(4096, '\0');
+    while (filler.size() <= bytes_ && filler.write(block) == block.size()) {
+    }
+    if (filler.error() != QFileDevice::ResourceError) {
+        *why = QStringLiteral("the small disk did not fill up: ") + filler.errorString();
+        return false;
+    }
+    return true;
+}

@@ -70,3 +70,28 @@ private:
     bool immutable_ = false;
     QString reason_;
 };
+
+// A small file system of its own mounted on an empty folder (a tmpfs, which
+// takes root), and given back on destruction. fill() leaves no room on it,
+// so that no file there can grow. ok() is false where it cannot be
+// mounted; reason() then says why.
+class SmallDisk {
+public:
+    SmallDisk(const QString& path, qint64 bytes);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool ok() const { return mounted_; }
+    const QString& reason() const { return reason_; }
+
+    // Writes a file named "filler" until the disk is full. False, with the
+    // reason, when it did not fill up.
+    bool fill(QString* why);
+
+private:
+    QString path_;
+    qint64 bytes_;
+    bool mounted_ = false;
+    QString reason_;
+};

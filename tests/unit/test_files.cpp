@@ -1,0 +1,163 @@
+// The program folder's files: a save replaces a file whole or leaves it as
+// it was, whatever stops it (a full disk, a folder that takes no new files,
+// a folder in the file's place, or the process killed half-way through).
+#include "platform/files.h"
+#include "support/test_game.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <poll.h>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Fault { None, FolderInPlace, ReadOnlyFolder, FullDisk };
+
+const std::string kOld = "\"old\"\r\n";
+const std::string kNew = "\"new and longer\"\r\n";
+
+std::string bytesOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QStringList entriesOf(const QString& path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Waits until the file descriptor has something to read.
+bool readable(int fd, int timeoutMs)
+{
+    pollfd wanted {fd, POLLIN, 0};
+    return poll(&wanted, 1, timeoutMs) == 1;
+}
+
+}  // namespace
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saveIsWholeOrNothing_data();
+    void saveIsWholeOrNothing();
+    void killDuringSaveLeavesOldOrNew();
+};
+
+void FilesTest::saveIsWholeOrNothing_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::newRow("writable") << int(Fault::None);
+    QTest::newRow("folder_in_place") << int(Fault::FolderInPlace);
+    QTest::newRow("read_only_folder") << int(Fault::ReadOnlyFolder);
+    QTest::newRow("full_disk") << int(Fault::FullDisk);
+}
+
+void FilesTest::saveIsWholeOrNothing()
+{
+    QFETCH(int, fault);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString folder = root.filePath(QStringLiteral("game"));
+    QVERIFY(QDir(root.path()).mkdir(QStringLiteral("game")));
+    std::optional<SmallDisk> disk;
+    if (Fault(fault) == Fault::FullDisk) {
+        disk.emplace(folder, 64 * 1024);
+        if (!disk->ok())
+            QSKIP(qPrintable(disk->reason()));
+    }
+    const platform::ProgramFolder files(folder);
+    if (Fault(fault) == Fault::FolderInPlace)
+        QVERIFY(QDir(folder).mkdir(QStringLiteral("High.dat")));
+    else
+        QVERIFY(files.write("High.dat", kOld).ok);
+
+    std::optional<ReadOnlyFolder> readOnly;
+    if (Fault(fault) == Fault::ReadOnlyFolder) {
+        readOnly.emplace(folder);
+        if (!readOnly->ok())
+            QSKIP(qPrintable(readOnly->reason()));
+    }
+    QString why;
+    if (disk)
+        QVERIFY2(disk->fill(&why), qPrintable(why));
+    const QStringList before = entriesOf(folder);
+
+    const platform::FileWrite written = files.write("High.dat", kNew);
+
+    QCOMPARE(entriesOf(folder), before);
+    if (Fault(fault) == Fault::None) {
+        QVERIFY2(written.ok, written.problem.c_str());
+        QCOMPARE(bytesOf(files.filePath("High.dat")), kNew);
+        return;
+    }
+    QVERIFY2(!written.ok, "a save that could not be made was reported as made");
+    QVERIFY2(!written.problem.empty(), "a failed save gave no reason");
+    if (Fault(fault) == Fault::FolderInPlace)
+        QVERIFY(QFileInfo(files.filePath("High.dat")).isDir());
+    else
+        QCOMPARE(bytesOf(files.filePath("High.dat")), kOld);
+}
+
+// A process that saves one of two large versions of a file over and over is
+// killed at random moments: each time, the file holds one version whole,
+// and nothing half-written is left beside it.
+void FilesTest::killDuringSaveLeavesOldOrNew()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const platform::ProgramFolder files(folder.path());
+    // Large, so that most kills fall inside a write.
+    const std::string first(2 * 1024 * 1024, 'a');
+    const std::string second(3 * 1024 * 1024 + 17, 'b');
+    QVERIFY(files.write("Style.dat", first).ok);
+
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> delayUs(0, 30000);
+    for (int round = 0; round < 25; ++round) {
+        int ready[2];
+        QVERIFY(pipe(ready) == 0);
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            close(ready[0]);
+            for (long n = 0;; ++n) {
+                if (!files.write("Style.dat", n % 2 ? first : second).ok)
+                    _exit(2);
+                if (n == 0 && write(ready[1], "x", 1) != 1)
+                    _exit(3);
+            }
+        }
+        close(ready[1]);
+        // The child has saved once; now it is somewhere in a later save.
+        const bool started = readable(ready[0], 30000);
+        close(ready[0]);
+        if (started)
+            usleep(static_cast<useconds_t>(delayUs(random)));
+        kill(child, SIGKILL);
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(started, "the saving process never finished its first save");
+        QVERIFY2(WIFSIGNALED(status), "the saving process stopped by itself: a save failed");
+
+        const std::string now = bytesOf(files.filePath("Style.dat"));
+        QVERIFY2(now == first || now == second,
+                 qPrintable(QStringLiteral("round %1: the file holds %2 bytes of neither version")
+                                .arg(round)
+                                .arg(now.size())));
+        QCOMPARE(entriesOf(folder.path()), QStringList {QStringLiteral("Style.dat")});
+    }
+}
+
+QTEST_APPLESS_MAIN(FilesTest)
+#include "test_files.moc"
