@@ -104,11 +104,17 @@ bool moveWindow(const XSession& session, WindowId window, QPoint to)
         .ok();
 }
 
-bool waitForNoWindow(const XSession& session, const QString& titlePattern, int timeoutMs)
+// Waits until no window but `except` has a title that matches.
+bool waitForNoWindow(const XSession& session, const QString& titlePattern, int timeoutMs, WindowId except = 0)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!session.findWindows(titlePattern).isEmpty()) {
+    const auto others = [&] {
+        QList<WindowId> found = session.findWindows(titlePattern);
+        found.removeAll(except);
+        return found;
+    };
+    while (!others().isEmpty()) {
         if (clock.elapsed() > timeoutMs)
             return false;
         pollPause();
@@ -372,25 +378,39 @@ private Q_SLOTS:
     // colour repaints the main window at once in the red picked; the style
     // chosen and the colour show in the maze once Options closes. "Close"
     // saves them to Style.dat; the frame's close box keeps them for this run
-    // only.
+    // only. Where Style.dat cannot be saved, a message says so, the old
+    // file stays as it was and the choices stay in effect.
     void optionsTakeEffect_data()
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<bool>("closeBox");
-        QTest::newRow("close_label_saves") << 1 << false;
-        QTest::newRow("close_box_keeps_file") << 2 << true;
+        QTest::addColumn<int>("fault");
+        QTest::newRow("close_label_saves") << 1 << false << int(SaveFault::None);
+        QTest::newRow("close_box_keeps_file") << 2 << true << int(SaveFault::None);
+        QTest::newRow("close_label_read_only_folder") << 1 << false << int(SaveFault::ReadOnlyFolder);
+        QTest::newRow("close_label_full_disk") << 2 << false << int(SaveFault::FullDisk);
     }
 
     void optionsTakeEffect()
     {
         QFETCH(int, style);
         QFETCH(bool, closeBox);
+        QFETCH(int, fault);
+        const SaveFault saveFault = SaveFault(fault);
         GameRun game(*session_);
         WindowId window = 0;
         QString why;
+        if (!game.prepareFault(saveFault, &why))
+            QSKIP(qPrintable(why));
         const std::optional<Scene> scene = startGame(game, 0, &window, &why);
         QVERIFY2(scene, qPrintable(why));
+        if (!game.applyFault(saveFault, &why)) {
+            if (saveFault == SaveFault::ReadOnlyFolder)
+                QSKIP(qPrintable(why));
+            QFAIL(qPrintable(why));
+        }
         const std::optional<QByteArray> before = game.fileBytes(QStringLiteral("Style.dat"));
+        const QStringList entries = game.folderEntries();
 
         const std::optional<WindowId> info = openInfo(window);
         QVERIFY2(info, "no window titled Info appeared after I, or it could not be moved");
@@ -430,6 +450,13 @@ private Q_SLOTS:
             QVERIFY(click(*session_, *options, kOptionsCloseLabel));
         }
         QVERIFY2(waitForNoWindow(*session_, kOptionsTitle, kWaitMs), "the Options window stayed open");
+        if (saveFault != SaveFault::None) {
+            const std::optional<WindowId> message = session_->waitForWindow(kTitle, kWaitMs, window);
+            QVERIFY2(message, "no message titled Orvo told of the failed save");
+            QVERIFY2(session_->activate(*message), "the message could not be activated");
+            QVERIFY(session_->key(QStringLiteral("Return")));
+            QVERIFY2(waitForNoWindow(*session_, kTitle, kWaitMs, window), "the message stayed open");
+        }
 
         // The same game, drawn again in the style and colours chosen.
         const Palette chosen {palette_.fore, red};
@@ -446,8 +473,15 @@ private Q_SLOTS:
             QVERIFY2(check.problem.isEmpty(), qPrintable(check.problem));
         }
 
+        QCOMPARE(game.folderEntries(), entries);
         if (closeBox) {
             QVERIFY2(game.fileBytes(QStringLiteral("Style.dat")) == before, "closing by the close box wrote Style.dat");
+            return;
+        }
+        if (saveFault != SaveFault::None) {
+            QVERIFY2(game.fileBytes(QStringLiteral("Style.dat")) == before, "the old Style.dat was not kept whole");
+            QVERIFY2(game.standardError().contains("Orvo could not save Style.dat"),
+                     qPrintable(QStringLiteral("the game wrote: ") + QString::fromLocal8Bit(game.standardError())));
             return;
         }
         const QByteArray expected = styleRecord(chosen, style);
