@@ -31,6 +31,9 @@ FileRead ProgramFolder::read(const char* name) const
         return {false, {}, "it is missing"};
     if (info.isDir())
         return {false, {}, "it is a folder, not a file"};
+    // A named pipe or a device could keep the start waiting for ever.
+    if (!info.isFile())
+        return {false, {}, "it is not a plain file"};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, {}, "it cannot be read (" + file.errorString().toStdString() + ")"};

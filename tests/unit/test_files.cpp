@@ -1,6 +1,7 @@
-// The program folder's files: a save replaces a file whole or leaves it as
-// it was, whatever stops it (a full disk, a folder that takes no new files,
-// a folder in the file's place, or the process killed half-way through).
+// The program folder's files: what cannot be read is refused with a reason,
+// never waited on; a save replaces a file whole or leaves it as it was,
+// whatever stops it (a full disk, a folder that takes no new files, a folder
+// in the file's place, or the process killed half-way through).
 #include "platform/files.h"
 #include "support/test_game.h"
 
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <poll.h>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,10 +51,58 @@ class FilesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void unreadableFilesAreRefused_data();
+    void unreadableFilesAreRefused();
     void saveIsWholeOrNothing_data();
     void saveIsWholeOrNothing();
     void killDuringSaveLeavesOldOrNew();
 };
+
+void FilesTest::unreadableFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("missing") << QStringLiteral("missing") << QStringLiteral("it is missing");
+    QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("it is a folder, not a file");
+    QTest::newRow("named_pipe") << QStringLiteral("pipe") << QStringLiteral("it is not a plain file");
+    QTest::newRow("no_read_permission") << QStringLiteral("private") << QStringLiteral("it cannot be read");
+    QTest::newRow("large") << QStringLiteral("large") << QString();
+}
+
+void FilesTest::unreadableFilesAreRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, problem);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("Orvo.dat"));
+    const std::string large(200 * 1024, 'n');
+    if (kind == QStringLiteral("folder")) {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Orvo.dat")));
+    } else if (kind == QStringLiteral("pipe")) {
+        // Nobody ever writes to it: opening it to read would wait for ever.
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == QStringLiteral("private")) {
+        if (geteuid() == 0)
+            QSKIP("root reads a file whatever its permissions say; run the tests as another user for this row");
+        QVERIFY(platform::ProgramFolder(folder.path()).write("Orvo.dat", kOld).ok);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    } else if (kind == QStringLiteral("large")) {
+        QVERIFY(platform::ProgramFolder(folder.path()).write("Orvo.dat", large).ok);
+    }
+
+    const platform::FileRead read = platform::ProgramFolder(folder.path()).read("Orvo.dat");
+
+    if (problem.isEmpty()) {
+        // Every record is one short line: only the start of a file is read.
+        QVERIFY2(read.ok, read.problem.c_str());
+        QCOMPARE(read.bytes, large.substr(0, 64 * 1024));
+        return;
+    }
+    QVERIFY2(!read.ok, "a file that cannot be read was read");
+    QVERIFY2(QString::fromStdString(read.problem).startsWith(problem), read.problem.c_str());
+    QVERIFY(read.bytes.empty());
+}
 
 void FilesTest::saveIsWholeOrNothing_data()
 {
