@@ -91,14 +91,21 @@ bool XSession::start(QString* why)
     windowManager_ = std::make_unique<QProcess>();
     windowManager_->setProcessEnvironment(environment());
     windowManager_->setStandardOutputFile(QProcess::nullDevice());
-    windowManager_->setStandardErrorFile(QProcess::nullDevice());
+    // Its complaints go to a file, which never fills up as a pipe would.
+    if (windowManagerLog_.open())
+        windowManager_->setStandardErrorFile(windowManagerLog_.fileName());
     windowManager_->start(QStringLiteral("openbox"), {});
     if (!windowManager_->waitForStarted(kStartTimeoutMs)) {
         *why = QStringLiteral("openbox did not start: ") + windowManager_->errorString();
         return false;
     }
-    if (!waitForWindowManager(kStartTimeoutMs)) {
-        *why = QStringLiteral("openbox did not take charge of display ") + display_;
+    // On a busy machine openbox can take a while to set itself up.
+    if (!waitForWindowManager(2 * kStartTimeoutMs)) {
+        *why = QStringLiteral("openbox did not take charge of display %1 (%2); it said: %3")
+                   .arg(display_,
+                        windowManager_->state() == QProcess::NotRunning ? QStringLiteral("it ended")
+                                                                         : QStringLiteral("it still runs"),
+                        QString::fromLocal8Bit(windowManagerLog_.readAll().right(2000)));
         return false;
     }
     return true;

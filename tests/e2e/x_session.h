@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <memory>
 #include <optional>
@@ -83,6 +84,7 @@ private:
 
     std::unique_ptr<QProcess> server_;
     std::unique_ptr<QProcess> windowManager_;
+    QTemporaryFile windowManagerLog_;
     QString display_;
 };
 
