@@ -123,8 +123,12 @@ public:
     // dataFiles maps a file name to its raw bytes; each name in `folders` is
     // made a directory instead.
     bool start(const QMap<QString, QByteArray>& dataFiles, QString* why, const QStringList& folders = {});
+    // Sets a variable of the game's environment; takes effect at start().
+    void setEnvironmentVariable(const QString& name, const QString& value) { variables_.insert(name, value); }
 
     QString folder() const;
+    // The running game's process id; 0 when it is not running.
+    qint64 processId() const { return process_.processId(); }
     // The bytes of a file in the game's folder, or nothing when it is missing.
     std::optional<QByteArray> fileBytes(const QString& name) const;
 
@@ -135,6 +139,7 @@ private:
     const XSession& session_;
     QTemporaryDir root_;
     QProcess process_;
+    QMap<QString, QString> variables_;
     bool started_ = false;
 };
 
