@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 ctest --preset default
 
+# The asan preset also makes the soak test play 240 seconds instead of 60.
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan

@@ -363,6 +363,8 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, co
     for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
                                 "QT_FONT_DPI", "QT_AUTO_SCREEN_SCALE_FACTOR"})
         env.remove(QString::fromLatin1(scaling));
+    for (auto it = variables_.cbegin(); it != variables_.cend(); ++it)
+        env.insert(it.key(), it.value());
     process_.setProcessEnvironment(env);
     // Run from elsewhere, so that the game has to find its files beside itself.
     process_.setWorkingDirectory(root_.path());

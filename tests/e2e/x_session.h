@@ -131,6 +131,8 @@ public:
     // dataFiles maps a file name to its raw bytes; each name in `folders` is
     // made a directory instead.
     bool start(const QMap<QString, QByteArray>& dataFiles, QString* why, const QStringList& folders = {});
+    // Sets a variable of the game's environment; takes effect at start().
+    void setEnvironmentVariable(const QString& name, const QString& value) { variables_.insert(name, value); }
 
     // Saving in the game's folder can be made to fail while the game runs:
     // prepare the fault before start() (a full disk needs a file system of
@@ -144,6 +146,8 @@ public:
     QStringList folderEntries() const;
 
     QString folder() const;
+    // The running game's process id; 0 when it is not running.
+    qint64 processId() const { return process_.processId(); }
     // The bytes of a file in the game's folder, or nothing when it is missing.
     std::optional<QByteArray> fileBytes(const QString& name) const;
 
@@ -154,6 +158,7 @@ private:
     const XSession& session_;
     QTemporaryDir root_;
     QProcess process_;
+    QMap<QString, QString> variables_;
     bool started_ = false;
     std::unique_ptr<SmallDisk> disk_;
     std::unique_ptr<ReadOnlyFolder> readOnly_;
