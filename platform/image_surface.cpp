@@ -63,6 +63,7 @@ void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio)
     image_ = QImage(logicalSize * devicePixelRatio,
                     kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image_.setDevicePixelRatio(devicePixelRatio);
+    shapes_.clear();
     discardStamps();
     Cls();
 }
@@ -84,6 +85,10 @@ void ImageSurface::Line(float x1, float y1, float x2, float y2)
 {
     if (image_.isNull())
         return;
+    if (kind_ == Kind::Transparent) {
+        fillShape(ShapeKey {Shape::Line, x1, y1, x2, y2, DrawWidth}, ForeColor);
+        return;
+    }
     Painting p(*this);
     p->setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
     p->drawLine(QPointF(x1, y1), QPointF(x2, y2));
@@ -109,10 +114,65 @@ void ImageSurface::BoxFilled(float x1, float y1, float x2, float y2)
 {
     if (image_.isNull())
         return;
+    if (kind_ == Kind::Transparent) {
+        fillShape(ShapeKey {Shape::BoxFilled, x1, y1, x2, y2, 0}, ForeColor);
+        return;
+    }
     Painting p(*this);
     const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
     p->fillRect(box, toQColor(ForeColor));
     changed(box);
+}
+
+void ImageSurface::paintShape(QPainter& painter, const ShapeKey& key)
+{
+    const auto [shape, x1, y1, x2, y2, width] = key;
+    // The colour does not matter: only which pixels are covered is kept.
+    const ColourWord colour = 0;
+    if (shape == Shape::Line) {
+        painter.setPen(penOf(colour, width, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    } else {
+        painter.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), toQColor(colour));
+    }
+}
+
+void ImageSurface::fillShape(const ShapeKey& key, ColourWord colour)
+{
+    auto found = shapes_.find(key);
+    if (found == shapes_.end()) {
+        QImage mask(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        mask.setDevicePixelRatio(image_.devicePixelRatio());
+        mask.fill(Qt::transparent);
+        {
+            QPainter painter(&mask);
+            paintShape(painter, key);
+        }
+        std::vector<Span> spans;
+        const int width = mask.width();
+        const int height = mask.height();
+        for (int y = 0; y < height; ++y) {
+            const auto* row = reinterpret_cast<const quint32*>(mask.constScanLine(y));
+            for (int x = 0; x < width;) {
+                if (qAlpha(row[x]) == 0) {
+                    ++x;
+                    continue;
+                }
+                const int start = x;
+                while (x < width && qAlpha(row[x]) != 0)
+                    ++x;
+                spans.push_back(Span {y, start, x - start});
+            }
+        }
+        found = shapes_.emplace(key, std::move(spans)).first;
+    }
+    // The pixels are written directly, so no painter may hold the image.
+    endPainting();
+    const quint32 pixel = toQColor(colour).rgb();
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (const Span& span : found->second)
+        std::fill_n(reinterpret_cast<quint32*>(bits + span.y * stride) + span.x, span.count, pixel);
 }
 
 void ImageSurface::Circle(float cx, float cy, float radius)

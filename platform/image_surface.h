@@ -13,8 +13,10 @@
 #include <QPainter>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -63,8 +65,9 @@ private:
     };
 
     // The painter of one drawing operation. A transparent (scratch) surface
-    // keeps one open from operation to operation, since a stamp is drawn by
-    // several operations in a row; the window's picture opens one per call.
+    // keeps one open from operation to operation, since a stamp may be drawn
+    // by several operations in a row; the window's picture opens one per
+    // call.
     class Painting {
     public:
         explicit Painting(ImageSurface& surface);
@@ -74,6 +77,20 @@ private:
         std::optional<QPainter> own_;
         QPainter* painter_;
     };
+
+    // A transparent surface draws each distinct line and filled box once,
+    // on a clear image of its own size, and keeps the pixels it covered as
+    // spans; drawing it again in any colour sets those pixels. Drawing is
+    // never antialiased, so this gives exactly the pixels the painter would.
+    enum class Shape { Line, BoxFilled };
+    using ShapeKey = std::tuple<Shape, float, float, float, float, int>;
+    struct Span {
+        int y;
+        int x;
+        int count;
+    };
+    void fillShape(const ShapeKey& key, ColourWord colour);
+    static void paintShape(QPainter& painter, const ShapeKey& key);
 
     void changed(const QRectF& area);
     void discardStamps();
@@ -90,6 +107,7 @@ private:
     ColourWord stampBack_ = -1;
     std::optional<QPainter> keptPainter_;
     std::unique_ptr<ImageSurface> scratch_;
+    std::map<ShapeKey, std::vector<Span>> shapes_;
 };
 
 QColor toQColor(ColourWord colour);
