@@ -149,17 +149,16 @@ void ImageSurface::fillShape(const ShapeKey& key, ColourWord colour)
             paintShape(painter, key);
         }
         std::vector<Span> spans;
-        const int width = mask.width();
-        const int height = mask.height();
-        for (int y = 0; y < height; ++y) {
+        const QRect area = shapeArea_.isNull() ? mask.rect() : shapeArea_ & mask.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
             const auto* row = reinterpret_cast<const quint32*>(mask.constScanLine(y));
-            for (int x = 0; x < width;) {
+            for (int x = area.left(); x <= area.right();) {
                 if (qAlpha(row[x]) == 0) {
                     ++x;
                     continue;
                 }
                 const int start = x;
-                while (x < width && qAlpha(row[x]) != 0)
+                while (x <= area.right() && qAlpha(row[x]) != 0)
                     ++x;
                 spans.push_back(Span {y, start, x - start});
             }
@@ -238,13 +237,18 @@ int ImageSurface::makeStamp(std::uint32_t key, const StampRecipe& recipe)
     } else {
         scratch_->Cls();
     }
-    recipe.draw(*scratch_);
-    scratch_->endPainting();
     const QRect keep(qRound(recipe.keepX * ratio), qRound(recipe.keepY * ratio), qRound(recipe.keepWidth * ratio),
                      qRound(recipe.keepHeight * ratio));
+    // Only the kept part is ever read, so shapes need not be drawn beyond it.
+    if (scratch_->shapeArea_ != keep) {
+        scratch_->shapeArea_ = keep;
+        scratch_->shapes_.clear();
+    }
+    recipe.draw(*scratch_);
+    scratch_->endPainting();
     QImage pixels = scratch_->image_.copy(keep);
     if (recipe.opaque)
-        pixels = pixels.convertToFormat(QImage::Format_RGB32);
+        pixels.convertTo(QImage::Format_RGB32);
     stamps_.push_back(Stamp {std::move(pixels), recipe.opaque});
     const int stamp = static_cast<int>(stamps_.size()) - 1;
     stampKeys_[key] = stamp;

@@ -108,6 +108,9 @@ private:
     std::optional<QPainter> keptPainter_;
     std::unique_ptr<ImageSurface> scratch_;
     std::map<ShapeKey, std::vector<Span>> shapes_;
+    // Where shapes are filled in, in device pixels; null means everywhere.
+    // The kept spans lie within it.
+    QRect shapeArea_;
 };
 
 QColor toQColor(ColourWord colour);
