@@ -41,6 +41,7 @@ ImageSurface::ImageSurface(Kind kind) : kind_(kind), font_(windowFont()) {}
 
 ImageSurface::Painting::Painting(ImageSurface& surface)
 {
+    surface.settle();
     if (surface.kind_ == Kind::Transparent) {
         if (!surface.keptPainter_)
             surface.keptPainter_.emplace(&surface.image_);
@@ -77,8 +78,27 @@ void ImageSurface::setBackColor(ColourWord colour)
 void ImageSurface::Cls()
 {
     endPainting();
-    image_.fill(kind_ == Kind::Opaque ? toQColor(backColor_) : QColor(Qt::transparent));
+    if (kind_ == Kind::Opaque) {
+        clearPending_ = !image_.isNull();
+        clearPixel_ = toQColor(backColor_).rgb();
+    } else {
+        image_.fill(Qt::transparent);
+    }
     changed(QRectF(QPointF(0, 0), logicalSize_));
+}
+
+void ImageSurface::settle() const
+{
+    if (!clearPending_)
+        return;
+    image_.fill(clearPixel_);
+    clearPending_ = false;
+}
+
+const QImage& ImageSurface::image() const
+{
+    settle();
+    return image_;
 }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2)
@@ -249,46 +269,27 @@ int ImageSurface::makeStamp(std::uint32_t key, const StampRecipe& recipe)
     QImage pixels = scratch_->image_.copy(keep);
     if (recipe.opaque)
         pixels.convertTo(QImage::Format_RGB32);
-    stamps_.push_back(Stamp {std::move(pixels), recipe.opaque});
+    stamps_.emplace_back(std::move(pixels), recipe.opaque);
     const int stamp = static_cast<int>(stamps_.size()) - 1;
     stampKeys_[key] = stamp;
     return stamp;
 }
 
-void ImageSurface::placeStamp(int stamp, int x, int y)
+void ImageSurface::placeStampGrid(const std::vector<int>& stamps, int columns, int x, int y, int pitch)
 {
-    const Stamp& s = stamps_[static_cast<std::size_t>(stamp)];
-    const int ratio = static_cast<int>(image_.devicePixelRatio());
-    // Clipped to the picture; rows are copied whole where the stamp is opaque.
-    const int left = x * ratio;
-    const int top = y * ratio;
-    const int fromX = std::max(0, -left);
-    const int fromY = std::max(0, -top);
-    const int toX = std::min(s.pixels.width(), image_.width() - left);
-    const int toY = std::min(s.pixels.height(), image_.height() - top);
-    if (fromX >= toX || fromY >= toY)
+    if (image_.isNull() || columns <= 0)
         return;
-    const qsizetype targetStride = image_.bytesPerLine();
-    const qsizetype sourceStride = s.pixels.bytesPerLine();
-    uchar* target = image_.bits() + (top + fromY) * targetStride + (left + fromX) * 4;
-    const uchar* source = s.pixels.constBits() + fromY * sourceStride + fromX * 4;
-    const int width = toX - fromX;
-    for (int row = fromY; row < toY; ++row, target += targetStride, source += sourceStride) {
-        if (s.opaque) {
-            std::memcpy(target, source, static_cast<std::size_t>(width) * 4);
-            continue;
-        }
-        const auto* from = reinterpret_cast<const quint32*>(source);
-        auto* to = reinterpret_cast<quint32*>(target);
-        for (int i = 0; i < width; ++i)
-            if (qAlpha(from[i]) != 0)
-                to[i] = from[i] | 0xFF000000u;
+    const int ratio = static_cast<int>(image_.devicePixelRatio());
+    const int rows = static_cast<int>(stamps.size()) / columns;
+    const QRect grid(x * ratio, y * ratio, columns * pitch * ratio, rows * pitch * ratio);
+    std::optional<QRgb> cleared;
+    if (clearPending_) {
+        fillOutside(image_, grid, clearPixel_);
+        cleared = clearPixel_;
+        clearPending_ = false;
     }
-}
-
-void ImageSurface::stampsPlaced(float x1, float y1, float x2, float y2)
-{
-    changed(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    copyStampGrid(image_, stamps_, stamps, columns, grid.topLeft(), pitch * ratio, cleared);
+    changed(QRectF(x, y, columns * pitch, rows * pitch));
 }
 
 void ImageSurface::discardStamps()

@@ -4,6 +4,7 @@
 // player's dot is wiped by its own shape, the clock by its own glyphs.
 #pragma once
 
+#include "platform/stamp_grid.h"
 #include "render/surface.h"
 
 #include <QFont>
@@ -33,7 +34,8 @@ public:
     // A new picture of the given logical size, cleared to the background.
     void resize(QSize logicalSize, qreal devicePixelRatio);
 
-    const QImage& image() const { return image_; }
+    // The picture, with any clear that is still pending carried out.
+    const QImage& image() const;
     QSize logicalSize() const { return logicalSize_; }
 
     // Told the logical rectangle of every change, to repaint just that.
@@ -52,18 +54,12 @@ public:
     void useStampPalette(ColourWord fore, ColourWord back) override;
     int findStamp(std::uint32_t key) const override;
     int makeStamp(std::uint32_t key, const StampRecipe& recipe) override;
-    void placeStamp(int stamp, int x, int y) override;
-    void stampsPlaced(float x1, float y1, float x2, float y2) override;
+    void placeStampGrid(const std::vector<int>& stamps, int columns, int x, int y, int pitch) override;
 
     // The font of the window: "Courier New", bold, 15.75 pt (21 pixels).
     static QFont windowFont();
 
 private:
-    struct Stamp {
-        QImage pixels;  // at the device pixel ratio
-        bool opaque = true;
-    };
-
     // The painter of one drawing operation. A transparent (scratch) surface
     // keeps one open from operation to operation, since a stamp may be drawn
     // by several operations in a row; the window's picture opens one per
@@ -95,11 +91,19 @@ private:
     void changed(const QRectF& area);
     void discardStamps();
     void endPainting();
+    // Carries out a pending clear of the window's picture. The picture is
+    // the same before and after, as far as anyone can look at it.
+    void settle() const;
 
     Kind kind_;
-    QImage image_;
+    mutable QImage image_;
     QSize logicalSize_;
     ColourWord backColor_ = 0;
+    // The window's picture is cleared when it is next looked at or drawn on,
+    // and then only where a grid of stamps does not cover it anyway: at a
+    // new game every pixel is written once.
+    mutable bool clearPending_ = false;
+    QRgb clearPixel_ = 0;
     QFont font_;
     std::vector<Stamp> stamps_;
     std::unordered_map<std::uint32_t, int> stampKeys_;
