@@ -269,8 +269,7 @@ int ImageSurface::makeStamp(std::uint32_t key, const StampRecipe& recipe)
     QImage pixels = scratch_->image_.copy(keep);
     if (recipe.opaque)
         pixels.convertTo(QImage::Format_RGB32);
-    stamps_.emplace_back(std::move(pixels), recipe.opaque);
-    const int stamp = static_cast<int>(stamps_.size()) - 1;
+    const int stamp = stamps_.add(pixels, recipe.opaque);
     stampKeys_[key] = stamp;
     return stamp;
 }
@@ -288,7 +287,7 @@ void ImageSurface::placeStampGrid(const std::vector<int>& stamps, int columns, i
         cleared = clearPixel_;
         clearPending_ = false;
     }
-    copyStampGrid(image_, stamps_, stamps, columns, grid.topLeft(), pitch * ratio, cleared);
+    stamps_.copyGrid(image_, stamps, columns, grid.topLeft(), cleared);
     changed(QRectF(x, y, columns * pitch, rows * pitch));
 }
 

@@ -4,7 +4,7 @@
 // player's dot is wiped by its own shape, the clock by its own glyphs.
 #pragma once
 
-#include "platform/stamp_grid.h"
+#include "platform/stamp_sheet.h"
 #include "render/surface.h"
 
 #include <QFont>
@@ -105,7 +105,7 @@ private:
     mutable bool clearPending_ = false;
     QRgb clearPixel_ = 0;
     QFont font_;
-    std::vector<Stamp> stamps_;
+    StampSheet stamps_;
     std::unordered_map<std::uint32_t, int> stampKeys_;
     ColourWord stampFore_ = -1;
     ColourWord stampBack_ = -1;

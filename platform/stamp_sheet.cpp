@@ -1,4 +1,4 @@
-#include "platform/stamp_grid.h"
+#include "platform/stamp_sheet.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,19 +15,55 @@ struct Column {
     int width;               // visible pixels
 };
 
+}  // namespace
+
+void StampSheet::clear()
+{
+    cell_ = 0;
+    count_ = 0;
+    capacity_ = 0;
+    pixels_.clear();
+    opaque_.clear();
+}
+
+void StampSheet::reserve(int capacity)
+{
+    std::vector<std::uint32_t> grown(static_cast<std::size_t>(cell_) * static_cast<std::size_t>(capacity) * cell_);
+    for (int y = 0; y < cell_; ++y)
+        std::memcpy(grown.data() + static_cast<std::size_t>(y) * capacity * cell_, pixels_.data() + offset(0, y),
+                    static_cast<std::size_t>(count_) * cell_ * 4);
+    pixels_ = std::move(grown);
+    capacity_ = capacity;
+}
+
+int StampSheet::add(const QImage& pixels, bool opaque)
+{
+    if (count_ == 0)
+        cell_ = pixels.width();
+    Q_ASSERT(pixels.width() == cell_ && pixels.height() == cell_);
+    if (count_ == capacity_)
+        reserve(std::max(64, 2 * capacity_));
+    for (int y = 0; y < cell_; ++y)
+        std::memcpy(pixels_.data() + offset(count_, y), pixels.constScanLine(y), static_cast<std::size_t>(cell_) * 4);
+    opaque_.push_back(opaque ? 1 : 0);
+    return count_++;
+}
+
+namespace {
+
 // One row of pixels of the given cells in a row of the grid. Where all
 // cells are whole the width is a constant, so that each copy is a few
 // vector moves rather than a call.
 template <int Width>
-void copyRow(uchar* target, const Stamp* const* row, const std::vector<Column>& columns, int y,
-             const std::optional<QRgb>& cleared)
+void copyRow(uchar* target, const std::uint32_t* sources, std::size_t sourcePitch, const int* ids,
+             const std::uint8_t* opaque, const std::vector<Column>& columns, const std::optional<QRgb>& cleared)
 {
     for (const Column& column : columns) {
         const int pixels = Width > 0 ? Width : column.width;
-        const Stamp& s = *row[column.index];
-        const auto* from = reinterpret_cast<const quint32*>(s.bits + y * s.stride) + column.from;
-        auto* to = reinterpret_cast<quint32*>(target + column.targetOffset);
-        if (s.opaque) {
+        const int id = ids[column.index];
+        const std::uint32_t* from = sources + static_cast<std::size_t>(id) * sourcePitch + column.from;
+        auto* to = reinterpret_cast<std::uint32_t*>(target + column.targetOffset);
+        if (opaque[id]) {
             std::memcpy(to, from, static_cast<std::size_t>(pixels) * 4);
             continue;
         }
@@ -41,16 +77,12 @@ void copyRow(uchar* target, const Stamp* const* row, const std::vector<Column>& 
 
 }  // namespace
 
-Stamp::Stamp(QImage image, bool isOpaque)
-    : pixels(std::move(image)), opaque(isOpaque), bits(pixels.constBits()), stride(pixels.bytesPerLine())
+void StampSheet::copyGrid(QImage& picture, const std::vector<int>& ids, int columns, QPoint origin,
+                          std::optional<QRgb> cleared) const
 {
-}
-
-void copyStampGrid(QImage& picture, const std::vector<Stamp>& stamps, const std::vector<int>& ids, int columns,
-                   QPoint origin, int cell, std::optional<QRgb> cleared)
-{
-    if (columns <= 0 || ids.empty())
+    if (columns <= 0 || ids.empty() || count_ == 0)
         return;
+    const int cell = cell_;
     const int rows = static_cast<int>(ids.size()) / columns;
     // Whole cells, and the few the picture's edge cuts.
     std::vector<Column> whole;
@@ -67,25 +99,22 @@ void copyStampGrid(QImage& picture, const std::vector<Stamp>& stamps, const std:
 
     uchar* const bits = picture.bits();
     const qsizetype stride = picture.bytesPerLine();
-    std::vector<const Stamp*> row(static_cast<std::size_t>(columns));
     for (int r = 0; r < rows; ++r) {
         const int top = origin.y() + r * cell;
         const int fromY = std::max(0, -top);
         const int toY = std::min(cell, picture.height() - top);
-        if (fromY >= toY)
-            continue;
         const int* const rowIds = ids.data() + static_cast<std::ptrdiff_t>(r) * columns;
-        for (int c = 0; c < columns; ++c)
-            row[static_cast<std::size_t>(c)] = &stamps[static_cast<std::size_t>(rowIds[c])];
         for (int y = fromY; y < toY; ++y) {
             uchar* const target = bits + (top + y) * stride;
+            const std::uint32_t* const sources = pixels_.data() + offset(0, y);
+            const std::size_t pitch = static_cast<std::size_t>(cell);
             if (cell == 15)
-                copyRow<15>(target, row.data(), whole, y, cleared);
+                copyRow<15>(target, sources, pitch, rowIds, opaque_.data(), whole, cleared);
             else if (cell == 30)
-                copyRow<30>(target, row.data(), whole, y, cleared);
+                copyRow<30>(target, sources, pitch, rowIds, opaque_.data(), whole, cleared);
             else
-                copyRow<0>(target, row.data(), whole, y, cleared);
-            copyRow<0>(target, row.data(), cut, y, cleared);
+                copyRow<0>(target, sources, pitch, rowIds, opaque_.data(), whole, cleared);
+            copyRow<0>(target, sources, pitch, rowIds, opaque_.data(), cut, cleared);
         }
     }
 }
