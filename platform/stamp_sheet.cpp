@@ -51,27 +51,39 @@ int StampSheet::add(const QImage& pixels, bool opaque)
 
 namespace {
 
-// One row of pixels of the given cells in a row of the grid. Where all
-// cells are whole the width is a constant, so that each copy is a few
-// vector moves rather than a call.
-template <int Width>
-void copyRow(uchar* target, const std::uint32_t* sources, std::size_t sourcePitch, const int* ids,
-             const std::uint8_t* opaque, const std::vector<Column>& columns, const std::optional<QRgb>& cleared)
+// One row of pixels of the given cells in a row of the grid, one by one.
+void copyCells(uchar* target, const std::uint32_t* sources, std::size_t sourcePitch, const int* ids,
+               const std::uint8_t* opaque, const std::vector<Column>& columns, const std::optional<QRgb>& cleared)
 {
     for (const Column& column : columns) {
-        const int pixels = Width > 0 ? Width : column.width;
         const int id = ids[column.index];
         const std::uint32_t* from = sources + static_cast<std::size_t>(id) * sourcePitch + column.from;
         auto* to = reinterpret_cast<std::uint32_t*>(target + column.targetOffset);
         if (opaque[id]) {
-            std::memcpy(to, from, static_cast<std::size_t>(pixels) * 4);
+            std::memcpy(to, from, static_cast<std::size_t>(column.width) * 4);
             continue;
         }
         if (cleared)
-            std::fill_n(to, pixels, *cleared);
-        for (int i = 0; i < pixels; ++i)
+            std::fill_n(to, column.width, *cleared);
+        for (int i = 0; i < column.width; ++i)
             if (qAlpha(from[i]) != 0)
                 to[i] = from[i] | 0xFF000000u;
+    }
+}
+
+constexpr std::size_t kNotCopied = ~std::size_t {0};
+
+// One row of pixels of a run of whole cells side by side, `Width` pixels
+// each: the copies are of a constant width, a few vector moves each. A cell
+// whose offset is kNotCopied is left to copyCells.
+template <int Width>
+void copyRun(std::uint32_t* target, const std::uint32_t* sources, const std::vector<std::size_t>& offsets, int width)
+{
+    const int pixels = Width > 0 ? Width : width;
+    for (const std::size_t offset : offsets) {
+        if (offset != kNotCopied)
+            std::memcpy(target, sources + offset, static_cast<std::size_t>(pixels) * 4);
+        target += pixels;
     }
 }
 
@@ -84,8 +96,10 @@ void StampSheet::copyGrid(QImage& picture, const std::vector<int>& ids, int colu
         return;
     const int cell = cell_;
     const int rows = static_cast<int>(ids.size()) / columns;
-    // Whole cells, and the few the picture's edge cuts.
-    std::vector<Column> whole;
+    // The whole cells form one run side by side; the picture's edge may cut
+    // a few at either end.
+    int firstWhole = -1;
+    int wholeCount = 0;
     std::vector<Column> cut;
     for (int c = 0; c < columns; ++c) {
         const int left = origin.x() + c * cell;
@@ -93,28 +107,52 @@ void StampSheet::copyGrid(QImage& picture, const std::vector<int>& ids, int colu
         const int to = std::min(cell, picture.width() - left);
         if (from >= to)
             continue;
-        const Column column {c, static_cast<qsizetype>(left + from) * 4, from, to - from};
-        (to - from == cell ? whole : cut).push_back(column);
+        if (to - from < cell) {
+            cut.push_back(Column {c, static_cast<qsizetype>(left + from) * 4, from, to - from});
+            continue;
+        }
+        if (firstWhole < 0)
+            firstWhole = c;
+        ++wholeCount;
     }
 
     uchar* const bits = picture.bits();
     const qsizetype stride = picture.bytesPerLine();
+    const std::size_t pitch = static_cast<std::size_t>(cell);
+    std::vector<std::size_t> offsets(static_cast<std::size_t>(wholeCount));
+    std::vector<Column> oneByOne;
     for (int r = 0; r < rows; ++r) {
         const int top = origin.y() + r * cell;
         const int fromY = std::max(0, -top);
         const int toY = std::min(cell, picture.height() - top);
+        if (fromY >= toY)
+            continue;
         const int* const rowIds = ids.data() + static_cast<std::ptrdiff_t>(r) * columns;
+        // Opaque whole cells go in the run; the rest are copied one by one.
+        oneByOne = cut;
+        for (int k = 0; k < wholeCount; ++k) {
+            const int c = firstWhole + k;
+            const int id = rowIds[c];
+            if (opaque_[static_cast<std::size_t>(id)]) {
+                offsets[static_cast<std::size_t>(k)] = static_cast<std::size_t>(id) * pitch;
+            } else {
+                offsets[static_cast<std::size_t>(k)] = kNotCopied;
+                oneByOne.push_back(Column {c, static_cast<qsizetype>(origin.x() + c * cell) * 4, 0, cell});
+            }
+        }
         for (int y = fromY; y < toY; ++y) {
             uchar* const target = bits + (top + y) * stride;
             const std::uint32_t* const sources = pixels_.data() + offset(0, y);
-            const std::size_t pitch = static_cast<std::size_t>(cell);
-            if (cell == 15)
-                copyRow<15>(target, sources, pitch, rowIds, opaque_.data(), whole, cleared);
-            else if (cell == 30)
-                copyRow<30>(target, sources, pitch, rowIds, opaque_.data(), whole, cleared);
-            else
-                copyRow<0>(target, sources, pitch, rowIds, opaque_.data(), whole, cleared);
-            copyRow<0>(target, sources, pitch, rowIds, opaque_.data(), cut, cleared);
+            if (wholeCount > 0) {
+                auto* run = reinterpret_cast<std::uint32_t*>(target) + origin.x() + firstWhole * cell;
+                if (cell == 15)
+                    copyRun<15>(run, sources, offsets, cell);
+                else if (cell == 30)
+                    copyRun<30>(run, sources, offsets, cell);
+                else
+                    copyRun<0>(run, sources, offsets, cell);
+            }
+            copyCells(target, sources, pitch, rowIds, opaque_.data(), oneByOne, cleared);
         }
     }
 }
