@@ -29,7 +29,7 @@ void StampSheet::clear()
 void StampSheet::reserve(int capacity)
 {
     std::vector<std::uint32_t> grown(static_cast<std::size_t>(cell_) * static_cast<std::size_t>(capacity) * cell_);
-    for (int y = 0; y < cell_; ++y)
+    for (int y = 0; y < cell_ && count_ > 0; ++y)
         std::memcpy(grown.data() + static_cast<std::size_t>(y) * capacity * cell_, pixels_.data() + offset(0, y),
                     static_cast<std::size_t>(count_) * cell_ * 4);
     pixels_ = std::move(grown);
