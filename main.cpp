@@ -3,11 +3,13 @@
 #include "main_window/form1.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
+#include "platform/font_preparation.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    const platform::FontPreparation fonts;
     QApplication app(argc, argv);
 
     FastRandom random;

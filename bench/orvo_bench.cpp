@@ -201,11 +201,13 @@ int main(int argc, char** argv)
     // Text needs the font system, which needs an application; no window is shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    registerAll();
+    // Initialize takes the options it knows out of argv, so the format is
+    // looked for first.
     bool console = true;
     for (int i = 1; i < argc; ++i)
         console = console && std::string(argv[i]).rfind("--benchmark_format", 0) != 0;
+    benchmark::Initialize(&argc, argv);
+    registerAll();
     if (console) {
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);

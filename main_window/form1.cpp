@@ -99,8 +99,8 @@ bool Form1::loadFailed(const char* fileName, const std::string& problem)
 void Form1::show()
 {
     window_.resize(kInitialClientWidth, kInitialClientHeight);
+    window_.setIconAfterFirstPaint(QStringLiteral(":/pictures/icon.png"));
     window_.show();
-    window_.setIconSoon(QStringLiteral(":/pictures/icon.png"));
 }
 
 void Form1::Form_Resize()

@@ -4,10 +4,14 @@
 
 void MazeGrid::clear()
 {
-    // Rows 0..999 each lose their first 1000 cells; column 1000 and row 1000
-    // are never written and stay wall.
-    for (int y = 0; y < kCleared; ++y) {
+    // Column 1000 and row 1000 are never cleared; the rest are, as far as
+    // anything has been written.
+    const int columns = std::min(writtenColumns_, kCleared);
+    const int rows = std::min(writtenRows_, kCleared);
+    for (int y = 0; y < rows; ++y) {
         auto row = cells_.begin() + static_cast<std::ptrdiff_t>(index(0, y));
-        std::fill(row, row + kCleared, std::int16_t {0});
+        std::fill(row, row + columns, std::int16_t {0});
     }
+    writtenColumns_ = 0;
+    writtenRows_ = 0;
 }

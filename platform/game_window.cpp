@@ -40,9 +40,9 @@ void GameWindow::showAndActivate()
     activateWindow();
 }
 
-void GameWindow::setIconSoon(const QString& resource)
+void GameWindow::setIconAfterFirstPaint(const QString& resource)
 {
-    QTimer::singleShot(0, this, [this, resource] { setWindowIcon(QIcon(resource)); });
+    pendingIcon_ = resource;
 }
 
 void GameWindow::setClientWidth(int width)
@@ -62,6 +62,11 @@ void GameWindow::paintEvent(QPaintEvent* event)
     const qreal ratio = surface_.image().devicePixelRatio();
     painter.drawImage(QRectF(area), surface_.image(),
                       QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+    // After this event the picture goes to the screen; the icon follows.
+    if (!pendingIcon_.isEmpty()) {
+        QTimer::singleShot(0, this, [this, resource = pendingIcon_] { setWindowIcon(QIcon(resource)); });
+        pendingIcon_.clear();
+    }
 }
 
 void GameWindow::resizeEvent(QResizeEvent* event)

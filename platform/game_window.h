@@ -22,9 +22,10 @@ public:
     // Shows the window, brings it to the front and gives it the focus.
     void showAndActivate();
 
-    // Sets the window's icon once the events of the first showing have been
-    // handled: decoding it need not hold up the first picture.
-    void setIconSoon(const QString& resource);
+    // Sets the window's icon once the first picture has been painted:
+    // decoding it, and loading the image plug-ins that takes, need not hold
+    // up the first picture.
+    void setIconAfterFirstPaint(const QString& resource);
 
     void setClientWidth(int width);
     void setClientHeight(int height);
@@ -44,6 +45,7 @@ protected:
 
 private:
     ImageSurface surface_;
+    QString pendingIcon_;
 };
 
 }  // namespace platform

@@ -41,6 +41,7 @@ ImageSurface::ImageSurface(Kind kind) : kind_(kind), font_(windowFont()) {}
 
 ImageSurface::Painting::Painting(ImageSurface& surface)
 {
+    surface.settle();
     if (surface.kind_ == Kind::Transparent) {
         if (!surface.keptPainter_)
             surface.keptPainter_.emplace(&surface.image_);
@@ -63,6 +64,7 @@ void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio)
     image_ = QImage(logicalSize * devicePixelRatio,
                     kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image_.setDevicePixelRatio(devicePixelRatio);
+    shapes_.clear();
     discardStamps();
     Cls();
 }
@@ -76,14 +78,37 @@ void ImageSurface::setBackColor(ColourWord colour)
 void ImageSurface::Cls()
 {
     endPainting();
-    image_.fill(kind_ == Kind::Opaque ? toQColor(backColor_) : QColor(Qt::transparent));
+    if (kind_ == Kind::Opaque) {
+        clearPending_ = !image_.isNull();
+        clearPixel_ = toQColor(backColor_).rgb();
+    } else {
+        image_.fill(Qt::transparent);
+    }
     changed(QRectF(QPointF(0, 0), logicalSize_));
+}
+
+void ImageSurface::settle() const
+{
+    if (!clearPending_)
+        return;
+    image_.fill(clearPixel_);
+    clearPending_ = false;
+}
+
+const QImage& ImageSurface::image() const
+{
+    settle();
+    return image_;
 }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2)
 {
     if (image_.isNull())
         return;
+    if (kind_ == Kind::Transparent) {
+        fillShape(ShapeKey {Shape::Line, x1, y1, x2, y2, DrawWidth}, ForeColor);
+        return;
+    }
     Painting p(*this);
     p->setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
     p->drawLine(QPointF(x1, y1), QPointF(x2, y2));
@@ -109,10 +134,64 @@ void ImageSurface::BoxFilled(float x1, float y1, float x2, float y2)
 {
     if (image_.isNull())
         return;
+    if (kind_ == Kind::Transparent) {
+        fillShape(ShapeKey {Shape::BoxFilled, x1, y1, x2, y2, 0}, ForeColor);
+        return;
+    }
     Painting p(*this);
     const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
     p->fillRect(box, toQColor(ForeColor));
     changed(box);
+}
+
+void ImageSurface::paintShape(QPainter& painter, const ShapeKey& key)
+{
+    const auto [shape, x1, y1, x2, y2, width] = key;
+    // The colour does not matter: only which pixels are covered is kept.
+    const ColourWord colour = 0;
+    if (shape == Shape::Line) {
+        painter.setPen(penOf(colour, width, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    } else {
+        painter.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), toQColor(colour));
+    }
+}
+
+void ImageSurface::fillShape(const ShapeKey& key, ColourWord colour)
+{
+    auto found = shapes_.find(key);
+    if (found == shapes_.end()) {
+        QImage mask(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        mask.setDevicePixelRatio(image_.devicePixelRatio());
+        mask.fill(Qt::transparent);
+        {
+            QPainter painter(&mask);
+            paintShape(painter, key);
+        }
+        std::vector<Span> spans;
+        const QRect area = shapeArea_.isNull() ? mask.rect() : shapeArea_ & mask.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const auto* row = reinterpret_cast<const quint32*>(mask.constScanLine(y));
+            for (int x = area.left(); x <= area.right();) {
+                if (qAlpha(row[x]) == 0) {
+                    ++x;
+                    continue;
+                }
+                const int start = x;
+                while (x <= area.right() && qAlpha(row[x]) != 0)
+                    ++x;
+                spans.push_back(Span {y, start, x - start});
+            }
+        }
+        found = shapes_.emplace(key, std::move(spans)).first;
+    }
+    // The pixels are written directly, so no painter may hold the image.
+    endPainting();
+    const quint32 pixel = toQColor(colour).rgb();
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (const Span& span : found->second)
+        std::fill_n(reinterpret_cast<quint32*>(bits + span.y * stride) + span.x, span.count, pixel);
 }
 
 void ImageSurface::Circle(float cx, float cy, float radius)
@@ -178,53 +257,38 @@ int ImageSurface::makeStamp(std::uint32_t key, const StampRecipe& recipe)
     } else {
         scratch_->Cls();
     }
-    recipe.draw(*scratch_);
-    scratch_->endPainting();
     const QRect keep(qRound(recipe.keepX * ratio), qRound(recipe.keepY * ratio), qRound(recipe.keepWidth * ratio),
                      qRound(recipe.keepHeight * ratio));
+    // Only the kept part is ever read, so shapes need not be drawn beyond it.
+    if (scratch_->shapeArea_ != keep) {
+        scratch_->shapeArea_ = keep;
+        scratch_->shapes_.clear();
+    }
+    recipe.draw(*scratch_);
+    scratch_->endPainting();
     QImage pixels = scratch_->image_.copy(keep);
     if (recipe.opaque)
-        pixels = pixels.convertToFormat(QImage::Format_RGB32);
-    stamps_.push_back(Stamp {std::move(pixels), recipe.opaque});
-    const int stamp = static_cast<int>(stamps_.size()) - 1;
+        pixels.convertTo(QImage::Format_RGB32);
+    const int stamp = stamps_.add(pixels, recipe.opaque);
     stampKeys_[key] = stamp;
     return stamp;
 }
 
-void ImageSurface::placeStamp(int stamp, int x, int y)
+void ImageSurface::placeStampGrid(const std::vector<int>& stamps, int columns, int x, int y, int pitch)
 {
-    const Stamp& s = stamps_[static_cast<std::size_t>(stamp)];
-    const int ratio = static_cast<int>(image_.devicePixelRatio());
-    // Clipped to the picture; rows are copied whole where the stamp is opaque.
-    const int left = x * ratio;
-    const int top = y * ratio;
-    const int fromX = std::max(0, -left);
-    const int fromY = std::max(0, -top);
-    const int toX = std::min(s.pixels.width(), image_.width() - left);
-    const int toY = std::min(s.pixels.height(), image_.height() - top);
-    if (fromX >= toX || fromY >= toY)
+    if (image_.isNull() || columns <= 0)
         return;
-    const qsizetype targetStride = image_.bytesPerLine();
-    const qsizetype sourceStride = s.pixels.bytesPerLine();
-    uchar* target = image_.bits() + (top + fromY) * targetStride + (left + fromX) * 4;
-    const uchar* source = s.pixels.constBits() + fromY * sourceStride + fromX * 4;
-    const int width = toX - fromX;
-    for (int row = fromY; row < toY; ++row, target += targetStride, source += sourceStride) {
-        if (s.opaque) {
-            std::memcpy(target, source, static_cast<std::size_t>(width) * 4);
-            continue;
-        }
-        const auto* from = reinterpret_cast<const quint32*>(source);
-        auto* to = reinterpret_cast<quint32*>(target);
-        for (int i = 0; i < width; ++i)
-            if (qAlpha(from[i]) != 0)
-                to[i] = from[i] | 0xFF000000u;
+    const int ratio = static_cast<int>(image_.devicePixelRatio());
+    const int rows = static_cast<int>(stamps.size()) / columns;
+    const QRect grid(x * ratio, y * ratio, columns * pitch * ratio, rows * pitch * ratio);
+    std::optional<QRgb> cleared;
+    if (clearPending_) {
+        fillOutside(image_, grid, clearPixel_);
+        cleared = clearPixel_;
+        clearPending_ = false;
     }
-}
-
-void ImageSurface::stampsPlaced(float x1, float y1, float x2, float y2)
-{
-    changed(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    stamps_.copyGrid(image_, stamps, columns, grid.topLeft(), cleared);
+    changed(QRectF(x, y, columns * pitch, rows * pitch));
 }
 
 void ImageSurface::discardStamps()

@@ -4,6 +4,7 @@
 // player's dot is wiped by its own shape, the clock by its own glyphs.
 #pragma once
 
+#include "platform/stamp_sheet.h"
 #include "render/surface.h"
 
 #include <QFont>
@@ -13,8 +14,10 @@
 #include <QPainter>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -31,7 +34,8 @@ public:
     // A new picture of the given logical size, cleared to the background.
     void resize(QSize logicalSize, qreal devicePixelRatio);
 
-    const QImage& image() const { return image_; }
+    // The picture, with any clear that is still pending carried out.
+    const QImage& image() const;
     QSize logicalSize() const { return logicalSize_; }
 
     // Told the logical rectangle of every change, to repaint just that.
@@ -50,21 +54,16 @@ public:
     void useStampPalette(ColourWord fore, ColourWord back) override;
     int findStamp(std::uint32_t key) const override;
     int makeStamp(std::uint32_t key, const StampRecipe& recipe) override;
-    void placeStamp(int stamp, int x, int y) override;
-    void stampsPlaced(float x1, float y1, float x2, float y2) override;
+    void placeStampGrid(const std::vector<int>& stamps, int columns, int x, int y, int pitch) override;
 
     // The font of the window: "Courier New", bold, 15.75 pt (21 pixels).
     static QFont windowFont();
 
 private:
-    struct Stamp {
-        QImage pixels;  // at the device pixel ratio
-        bool opaque = true;
-    };
-
     // The painter of one drawing operation. A transparent (scratch) surface
-    // keeps one open from operation to operation, since a stamp is drawn by
-    // several operations in a row; the window's picture opens one per call.
+    // keeps one open from operation to operation, since a stamp may be drawn
+    // by several operations in a row; the window's picture opens one per
+    // call.
     class Painting {
     public:
         explicit Painting(ImageSurface& surface);
@@ -75,21 +74,47 @@ private:
         QPainter* painter_;
     };
 
+    // A transparent surface draws each distinct line and filled box once,
+    // on a clear image of its own size, and keeps the pixels it covered as
+    // spans; drawing it again in any colour sets those pixels. Drawing is
+    // never antialiased, so this gives exactly the pixels the painter would.
+    enum class Shape { Line, BoxFilled };
+    using ShapeKey = std::tuple<Shape, float, float, float, float, int>;
+    struct Span {
+        int y;
+        int x;
+        int count;
+    };
+    void fillShape(const ShapeKey& key, ColourWord colour);
+    static void paintShape(QPainter& painter, const ShapeKey& key);
+
     void changed(const QRectF& area);
     void discardStamps();
     void endPainting();
+    // Carries out a pending clear of the window's picture. The picture is
+    // the same before and after, as far as anyone can look at it.
+    void settle() const;
 
     Kind kind_;
-    QImage image_;
+    mutable QImage image_;
     QSize logicalSize_;
     ColourWord backColor_ = 0;
+    // The window's picture is cleared when it is next looked at or drawn on,
+    // and then only where a grid of stamps does not cover it anyway: at a
+    // new game every pixel is written once.
+    mutable bool clearPending_ = false;
+    QRgb clearPixel_ = 0;
     QFont font_;
-    std::vector<Stamp> stamps_;
+    StampSheet stamps_;
     std::unordered_map<std::uint32_t, int> stampKeys_;
     ColourWord stampFore_ = -1;
     ColourWord stampBack_ = -1;
     std::optional<QPainter> keptPainter_;
     std::unique_ptr<ImageSurface> scratch_;
+    std::map<ShapeKey, std::vector<Span>> shapes_;
+    // Where shapes are filled in, in device pixels; null means everywhere.
+    // The kept spans lie within it.
+    QRect shapeArea_;
 };
 
 QColor toQColor(ColourWord colour);

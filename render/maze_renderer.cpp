@@ -5,6 +5,7 @@
 #include "render/surface.h"
 
 #include <array>
+#include <vector>
 
 // The fast renderer draws the same pixels as the reference renderer, cell by
 // cell from stamps. A stroke joins two neighbouring cells and never leaves
@@ -204,6 +205,8 @@ void Draw_Lines(Surface& s, const MazeScene& scene)
     // Most cells lie inside: their stamps are looked up here, not by key.
     std::array<int, 512> inside;
     inside.fill(-1);
+    std::vector<int> grid;
+    grid.reserve(static_cast<std::size_t>(W + 2) * static_cast<std::size_t>(H + 2));
     for (int y = 0; y <= H + 1; ++y) {
         const int yClass = placeClass(y, H);
         for (int x = 0; x <= W + 1; ++x) {
@@ -220,10 +223,10 @@ void Draw_Lines(Surface& s, const MazeScene& scene)
             } else {
                 stamp = stampFor(s, key, scene, styleOneRecipe);
             }
-            s.placeStamp(stamp, kCell * x + kCell, kCell * y + kCell);
+            grid.push_back(stamp);
         }
     }
-    s.stampsPlaced(15.0f, 15.0f, cellEdge(W + 2), cellEdge(H + 2));
+    s.placeStampGrid(grid, W + 2, kCell, kCell, kCell);
 
     s.ForeColor = scene.backColor;
     s.DrawWidth = kThickPen;
@@ -241,10 +244,12 @@ void Draw_Style2(Surface& s, const MazeScene& scene)
     s.useStampPalette(scene.foreColor, scene.backColor);
     const int passage = stampFor(s, kStyleTwo, scene, styleTwoRecipe);
     const int wall = stampFor(s, kStyleTwo | 1, scene, styleTwoRecipe);
+    std::vector<int> grid;
+    grid.reserve(static_cast<std::size_t>(scene.width + 1) * static_cast<std::size_t>(scene.height + 1));
     for (int y = 0; y <= scene.height; ++y)
         for (int x = 0; x <= scene.width; ++x)
-            s.placeStamp(m(x, y) == 0 ? wall : passage, kCell * x + kCell, kCell * y + kCell);
-    s.stampsPlaced(15.0f, 15.0f, cellEdge(scene.width + 1), cellEdge(scene.height + 1));
+            grid.push_back(m(x, y) == 0 ? wall : passage);
+    s.placeStampGrid(grid, scene.width + 1, kCell, kCell, kCell);
     closingSteps(s, scene);
 }
 
@@ -259,20 +264,22 @@ void Draw_Style3(Surface& s, const MazeScene& scene)
     s.useStampPalette(scene.foreColor, scene.backColor);
     std::array<int, 16> stamps;
     stamps.fill(-1);
+    std::vector<int> grid;
+    grid.reserve(static_cast<std::size_t>(scene.width + 1) * static_cast<std::size_t>(scene.height + 1));
     for (int y = 0; y <= scene.height; ++y) {
         for (int x = 0; x <= scene.width; ++x) {
-            // Walls keep the wall colour the window was just cleared to.
-            if (m(x, y) == 0)
-                continue;
-            const int open = (x > 0 && m(x - 1, y) ? kLeftOpen : 0) | (y > 0 && m(x, y - 1) ? kUpOpen : 0)
-                | (m(x + 1, y) ? kRightOpen : 0) | (m(x, y + 1) ? kDownOpen : 0);
+            // A wall shows the wall colour the window was just cleared to,
+            // as does a passage with no open side: both take that stamp.
+            const int open = m(x, y) == 0 ? 0
+                                          : (x > 0 && m(x - 1, y) ? kLeftOpen : 0) | (y > 0 && m(x, y - 1) ? kUpOpen : 0)
+                    | (m(x + 1, y) ? kRightOpen : 0) | (m(x, y + 1) ? kDownOpen : 0);
             int& stamp = stamps[static_cast<std::size_t>(open)];
             if (stamp < 0)
                 stamp = stampFor(s, kStyleThree | static_cast<std::uint32_t>(open), scene, styleThreeRecipe);
-            s.placeStamp(stamp, kCell * x + kCell, kCell * y + kCell);
+            grid.push_back(stamp);
         }
     }
-    s.stampsPlaced(15.0f, 15.0f, cellEdge(scene.width + 1), cellEdge(scene.height + 1));
+    s.placeStampGrid(grid, scene.width + 1, kCell, kCell, kCell);
     closingSteps(s, scene);
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class Surface {
 public:
@@ -65,8 +66,10 @@ public:
     // The number of the stamp kept under `key`, or -1.
     virtual int findStamp(std::uint32_t key) const = 0;
     virtual int makeStamp(std::uint32_t key, const StampRecipe& recipe) = 0;
-    // Copies a stamp with its top-left corner at (x, y).
-    virtual void placeStamp(int stamp, int x, int y) = 0;
-    // Marks the rectangle as changed after stamps were placed in it.
-    virtual void stampsPlaced(float x1, float y1, float x2, float y2) = 0;
+    // Copies a grid of stamps of pitch x pitch each, given row by row with
+    // `columns` to a row: the one of column c and row r goes to
+    // (x + pitch c, y + pitch r). Together they cover the grid's rectangle;
+    // an opaque stamp replaces what the picture shows there, another is
+    // copied onto it.
+    virtual void placeStampGrid(const std::vector<int>& stamps, int columns, int x, int y, int pitch) = 0;
 };

@@ -156,6 +156,7 @@ private Q_SLOTS:
     void atOutsideTheGridIsWall_data();
     void atOutsideTheGridIsWall();
     void clearResetsTheBlockBelow1000();
+    void clearReachesEveryWrittenCell();
 
     void canDig_data();
     void canDig();
@@ -222,6 +223,42 @@ void TestMaze::clearResetsTheBlockBelow1000()
     QCOMPARE(maze(1000, 1000), std::int16_t(9));
     QCOMPARE(maze(1000, 0), std::int16_t(0));
     QCOMPARE(maze(0, 1000), std::int16_t(0));
+}
+
+void TestMaze::clearReachesEveryWrittenCell()
+{
+    // Clearing goes only as far as cells have been written since the last
+    // clear; every write must count, wherever it lies, also in a copy.
+    auto allWall = [](const MazeGrid& m) {
+        for (int y = 0; y < MazeGrid::kCleared; ++y)
+            for (int x = 0; x < MazeGrid::kCleared; ++x)
+                if (m(x, y) != 0)
+                    return QStringLiteral("(%1, %2) not cleared").arg(x).arg(y);
+        return QString();
+    };
+    auto maze = std::make_unique<MazeGrid>();
+    QCOMPARE(allWall(*maze), QString());
+    (*maze)(998, 2) = 1;
+    (*maze)(4, 999) = 2;
+    (*maze)(500, 500) = 3;
+    maze->clear();
+    QCOMPARE(allWall(*maze), QString());
+
+    (*maze)(7, 7) = 4;
+    auto copy = std::make_unique<MazeGrid>(*maze);
+    (*copy)(999, 0) = 5;
+    QCOMPARE((*copy)(7, 7), std::int16_t(4));
+    maze->clear();
+    copy->clear();
+    QCOMPARE(allWall(*maze), QString());
+    QCOMPARE(allWall(*copy), QString());
+
+    // A bigger maze after a smaller one, then a smaller one again.
+    FastRandom random(3);
+    std::int16_t goalY = 0;
+    digMaze(*maze, 200, 150, 30000, random, goalY);
+    digMaze(*maze, 42, 21, 882, random, goalY);
+    QCOMPARE(checkShape(*maze, 42, 21, 200).fault, QString());
 }
 
 void TestMaze::canDig_data()

@@ -30,6 +30,7 @@ class TestForm1 : public QObject {
 private Q_SLOTS:
     void startsWithTheSmallestMaze();
     void startUpLoadsThenMakesTheMazeThenTakesTheFocus();
+    void iconFollowsTheFirstPicture();
     void longNameIsCut();
     void minimisedWindowIgnoresResizes();
     void badDataFileStopsTheStart_data();
@@ -95,6 +96,21 @@ void TestForm1::startUpLoadsThenMakesTheMazeThenTakesTheFocus()
     QCOMPARE(order.first(), QStringLiteral("resize"));
     QVERIFY2(!order.contains(QStringLiteral("focus-before-maze")), qPrintable(order.join(',')));
     QVERIFY(f.timer2().isEnabled());
+}
+
+void TestForm1::iconFollowsTheFirstPicture()
+{
+    TestGame game;
+    Form1& f = game.form();
+    QVERIFY(f.Form_Load());
+    f.show();
+    // Nothing is decoded on the way to the first picture.
+    QVERIFY(f.window().windowIcon().isNull());
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+    QTRY_VERIFY(!f.window().windowIcon().isNull());
+    const QImage expected(QStringLiteral(":/pictures/icon.png"));
+    QVERIFY(!expected.isNull());
+    QCOMPARE(f.window().windowIcon().availableSizes().value(0), expected.size());
 }
 
 void TestForm1::longNameIsCut()

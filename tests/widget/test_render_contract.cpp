@@ -1,6 +1,7 @@
 // The fast renderer must draw exactly the pixels of the reference renderer:
 // every style, many random mazes and sizes, several colour pairs, device
-// pixel ratios 1 and 2, on a fresh window and over an earlier picture.
+// pixel ratios 1 and 2, on a fresh window, over an earlier picture and on one
+// window that draws picture after picture.
 #include "common/random_source.h"
 #include "maze/generator.h"
 #include "platform/image_surface.h"
@@ -53,6 +54,8 @@ private Q_SLOTS:
     void samePixelsAsTheReference();
     void samePixelsOverAnEarlierPicture_data();
     void samePixelsOverAnEarlierPicture();
+    void samePixelsOnOneLongLivedWindow_data();
+    void samePixelsOnOneLongLivedWindow();
     void fractionalPixelRatioFallsBackToTheReference();
 };
 
@@ -129,6 +132,46 @@ void TestRenderContract::samePixelsOverAnEarlierPicture()
     // And once more, as a second focus would.
     drawBoth(fast, reference, scene, style);
     QVERIFY(fast.image() == reference.image());
+}
+
+void TestRenderContract::samePixelsOnOneLongLivedWindow_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio1") << 1.0;
+    QTest::newRow("ratio2") << 2.0;
+}
+
+void TestRenderContract::samePixelsOnOneLongLivedWindow()
+{
+    // As in a game: one window's picture goes through new mazes, resizes and
+    // changes of style and colours, with whatever it keeps from picture to
+    // picture; each picture is checked against a fresh reference drawing.
+    QFETCH(qreal, ratio);
+    auto maze = std::make_unique<MazeGrid>();
+    FastRandom random(2024);
+    std::int16_t goalY = 0;
+    const std::string name = "Bo";
+    platform::ImageSurface fast;
+    QSize client;
+    for (int picture = 0; picture < 24; ++picture) {
+        const Case& c = kCases[static_cast<std::size_t>(picture / 4) % std::size(kCases)];
+        const Palette& palette = kPalettes[static_cast<std::size_t>(picture / 3) % std::size(kPalettes)];
+        const int style = picture % 3;
+        digMaze(*maze, static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
+                static_cast<std::int16_t>(c.width * c.height), random, goalY);
+        const MazeScene scene {*maze,  static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
+                               goalY,  ClockReading {0, static_cast<std::int16_t>(picture)}, 30, name, palette.fore, palette.back};
+        const QSize size(15 * (c.width + 2) + c.extraWidth, 15 * (c.height + 4) + c.extraHeight);
+        fast.setBackColor(palette.back);
+        if (size != client)
+            fast.resize(size, ratio);
+        client = size;
+        platform::ImageSurface reference;
+        reference.setBackColor(palette.back);
+        reference.resize(size, ratio);
+        drawBoth(fast, reference, scene, style);
+        QVERIFY2(fast.image() == reference.image(), qPrintable(QStringLiteral("picture %1").arg(picture)));
+    }
 }
 
 void TestRenderContract::fractionalPixelRatioFallsBackToTheReference()
