@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    g++ cmake ninja-build qt6-base-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
+    g++ cmake ninja-build qt6-base-dev libfontconfig-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
     xvfb xauth openbox xdotool imagemagick x11-utils
 )
 missing=()
