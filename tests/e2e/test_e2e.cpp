@@ -56,7 +56,7 @@ Route longestRoute(const Maze& maze, QPoint start, QPoint goal)
 
 }  // namespace
 
-class E2eTest : public QObject {
+class E2eTest : public EndToEndTest {
     Q_OBJECT
 
 private:
@@ -77,22 +77,9 @@ private:
         return waitForScene(*session_, window, kStartClient, kStartW, kStartH, palette, unlike, kWaitMs, why);
     }
 
-    std::unique_ptr<XSession> session_;
-    QByteArray highFile_;
     const Palette pale_ {QColor(255, 255, 192), QColor(32, 32, 96)};
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        bool skip = false;
-        const QString problem = prepareEndToEnd(session_, highFile_, skip);
-        if (skip)
-            QSKIP(qPrintable(problem));
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    }
-
-    void cleanupTestCase() { session_.reset(); }
-
     // The first picture: window size, the maze with its frame, both dots,
     // both text lines and the margins, in the colours of Style.dat.
     void startPicture_data()
@@ -110,9 +97,9 @@ private Q_SLOTS:
         const Palette palette {fore, back};
         GameRun game(*session_);
         QString why;
-        QVERIFY2(game.start(dataFiles(palette), &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, "no window titled Orvo appeared");
+        const std::optional<WindowId> window =
+            game.startToWindow(dataFiles(palette), GameRun::Focus::Leave, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
         QCOMPARE(session_->clientSize(*window), kStartClient);
 
         const std::optional<Scene> scene = startSizeScene(*window, palette, nullptr, &why);
@@ -160,9 +147,9 @@ private Q_SLOTS:
         QFETCH(int, style);
         GameRun game(*session_);
         QString why;
-        QVERIFY2(game.start(dataFiles(pale_, style), &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, "no window titled Orvo appeared");
+        const std::optional<WindowId> window =
+            game.startToWindow(dataFiles(pale_, style), GameRun::Focus::Leave, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
         const std::optional<Scene> scene = startSizeScene(*window, pale_, nullptr, &why);
         QVERIFY2(scene, qPrintable(why));
         const std::optional<Dot> goal = findDot(scene->image, kGoal);
@@ -194,10 +181,9 @@ private Q_SLOTS:
     {
         GameRun game(*session_);
         QString why;
-        QVERIFY2(game.start(dataFiles(pale_), &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, "no window titled Orvo appeared");
-        QVERIFY2(session_->activate(*window), "the game window could not be activated");
+        const std::optional<WindowId> window =
+            game.startToWindow(dataFiles(pale_), GameRun::Focus::Take, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
 
         std::optional<Scene> scene = startSizeScene(*window, pale_, nullptr, &why);
         QVERIFY2(scene, qPrintable(why));
@@ -247,10 +233,9 @@ private Q_SLOTS:
     {
         GameRun game(*session_);
         QString why;
-        QVERIFY2(game.start(dataFiles(pale_), &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, "no window titled Orvo appeared");
-        QVERIFY2(session_->activate(*window), "the game window could not be activated");
+        const std::optional<WindowId> window =
+            game.startToWindow(dataFiles(pale_), GameRun::Focus::Take, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
         std::optional<Scene> scene = startSizeScene(*window, pale_, nullptr, &why);
         QVERIFY2(scene, qPrintable(why));
 
@@ -268,10 +253,9 @@ private Q_SLOTS:
         GameRun game(*session_);
         QString why;
         const QMap<QString, QByteArray> files = dataFiles(pale_);
-        QVERIFY2(game.start(files, &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, "no window titled Orvo appeared");
-        QVERIFY2(session_->activate(*window), "the game window could not be activated");
+        const std::optional<WindowId> window =
+            game.startToWindow(files, GameRun::Focus::Take, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
         QVERIFY2(startSizeScene(*window, pale_, nullptr, &why), qPrintable(why));
 
         QVERIFY(session_->key(QStringLiteral("Escape")));
@@ -351,9 +335,9 @@ private Q_SLOTS:
         QFETCH(int, H);
         GameRun game(*session_);
         QString why;
-        QVERIFY2(game.start(dataFiles(pale_), &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, "no window titled Orvo appeared");
+        const std::optional<WindowId> window =
+            game.startToWindow(dataFiles(pale_), GameRun::Focus::Leave, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
         const std::optional<Scene> before = startSizeScene(*window, pale_, nullptr, &why);
         QVERIFY2(before, qPrintable(why));
 

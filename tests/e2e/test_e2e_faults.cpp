@@ -105,7 +105,7 @@ bool startWith(GameRun& game, const QMap<QString, Entry>& files, QString* why)
 
 Q_DECLARE_METATYPE(Placing)
 
-class E2eFaultsTest : public QObject {
+class E2eFaultsTest : public EndToEndTest {
     Q_OBJECT
 
 private:
@@ -129,22 +129,9 @@ private:
         }
     }
 
-    std::unique_ptr<XSession> session_;
-    QByteArray highFile_;
     const Palette pale_ {QColor(255, 255, 192), QColor(32, 32, 96)};
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        bool skip = false;
-        const QString problem = prepareEndToEnd(session_, highFile_, skip);
-        if (skip)
-            QSKIP(qPrintable(problem));
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    }
-
-    void cleanupTestCase() { session_.reset(); }
-
     // Each faulty data file stops the start with a message that the player
     // answers, after which the game ends with a failure status and has not
     // touched any file; a long name, by contrast, is no fault.

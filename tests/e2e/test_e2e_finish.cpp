@@ -198,7 +198,7 @@ private:
 
 }  // namespace
 
-class E2eFinishTest : public QObject {
+class E2eFinishTest : public EndToEndTest {
     Q_OBJECT
 
 private:
@@ -214,26 +214,17 @@ private:
         };
     }
 
-    std::unique_ptr<XSession> session_;
-    QByteArray highFile_;
-    QElapsedTimer clock_;
-    const Palette palette_ {QColor(250, 240, 200), QColor(40, 40, 90)};
-
-private Q_SLOTS:
-    void initTestCase()
+    void sessionStarted() override
     {
-        bool skip = false;
-        const QString problem = prepareEndToEnd(session_, highFile_, skip);
-        if (skip)
-            QSKIP(qPrintable(problem));
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QString why;
         QVERIFY2(storedScore(highFile_, &why) == 0, "the shipped High.dat should hold a score of 0");
         clock_.start();
     }
 
-    void cleanupTestCase() { session_.reset(); }
+    QElapsedTimer clock_;
+    const Palette palette_ {QColor(250, 240, 200), QColor(40, 40, 90)};
 
+private Q_SLOTS:
     // Reaching the blue dot shows the score, asks for a name because the
     // shipped high score of 0 is beaten, stores score and name, and goes on
     // with a new maze under the new high-score line. A cancelled name box
@@ -261,11 +252,9 @@ private Q_SLOTS:
         QString why;
         if (!game.prepareFault(saveFault, &why))
             QSKIP(qPrintable(why));
-        QVERIFY2(game.start(dataFiles(), &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, qPrintable(QStringLiteral("no window titled Orvo appeared; the game wrote: ")
-                                    + QString::fromLocal8Bit(game.standardError())));
-        QVERIFY2(session_->activate(*window), "the game window could not be activated");
+        const std::optional<WindowId> window =
+            game.startToWindow(dataFiles(), GameRun::Focus::Take, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
         std::optional<Scene> scene =
             waitForScene(*session_, *window, kStartClient, kStartW, kStartH, palette_, nullptr, kWaitMs, &why);
         QVERIFY2(scene, qPrintable(why));

@@ -208,7 +208,7 @@ QString redBarProblem(const QImage& image)
 
 }  // namespace
 
-class E2eSideWindowsTest : public QObject {
+class E2eSideWindowsTest : public EndToEndTest {
     Q_OBJECT
 
 private:
@@ -231,13 +231,9 @@ private:
     // the first maze.
     std::optional<Scene> startGame(GameRun& game, int style, WindowId* window, QString* why) const
     {
-        if (!game.start(dataFiles(style), why))
+        const std::optional<WindowId> found = game.startToWindow(dataFiles(style), GameRun::Focus::Leave, kWaitMs, why);
+        if (!found)
             return std::nullopt;
-        const std::optional<WindowId> found = session_->waitForWindow(kTitle, kWaitMs);
-        if (!found) {
-            *why = QStringLiteral("no window titled Orvo appeared");
-            return std::nullopt;
-        }
         *window = *found;
         if (!moveWindow(*session_, *window, kMainPlace) || !session_->activate(*window)) {
             *why = QStringLiteral("the game window could not be moved and activated");
@@ -257,24 +253,12 @@ private:
         return info;
     }
 
-    std::unique_ptr<XSession> session_;
-    QByteArray highFile_;
+    void sessionStarted() override { clock_.start(); }
+
     QElapsedTimer clock_;
     const Palette palette_ {QColor(255, 255, 192), QColor(32, 32, 96)};
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        bool skip = false;
-        const QString problem = prepareEndToEnd(session_, highFile_, skip);
-        if (skip)
-            QSKIP(qPrintable(problem));
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        clock_.start();
-    }
-
-    void cleanupTestCase() { session_.reset(); }
-
     // I blanks the main window, stops its clock and shows Info. A click on
     // Info (anywhere but "Options"), or on the main window, closes it; the
     // same maze comes back and the clock goes on from the same reading.

@@ -132,7 +132,7 @@ QString newMazeProblem(const XSession& session, WindowId window)
 
 }  // namespace
 
-class E2eSoakTest : public QObject {
+class E2eSoakTest : public EndToEndTest {
     Q_OBJECT
 
 private:
@@ -158,21 +158,8 @@ private:
         return problem + QStringLiteral("\nThe end of its standard error:\n") + QString::fromLocal8Bit(err.right(6000));
     }
 
-    std::unique_ptr<XSession> session_;
-    QByteArray highFile_;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        bool skip = false;
-        const QString problem = prepareEndToEnd(session_, highFile_, skip);
-        if (skip)
-            QSKIP(qPrintable(problem));
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    }
-
-    void cleanupTestCase() { session_.reset(); }
-
     // Random keys, side windows and sizes for the given time: the game keeps
     // running without a sanitizer report or a message about a fault, its
     // memory levels off, and afterwards it still deals a new maze on N and
@@ -199,11 +186,9 @@ private Q_SLOTS:
             {QStringLiteral("Style.dat"), QByteArray("12648447,6299680,0\r\n")},
         };
         QString why;
-        QVERIFY2(game.start(files, &why), qPrintable(why));
-        const std::optional<WindowId> window = session_->waitForWindow(kTitle, kWaitMs);
-        QVERIFY2(window, qPrintable(QStringLiteral("no window titled Orvo appeared; the game wrote: ")
-                                    + QString::fromLocal8Bit(game.standardError())));
-        QVERIFY2(session_->activate(*window), "the game window could not be activated");
+        const std::optional<WindowId> window =
+            game.startToWindow(files, GameRun::Focus::Take, kWaitMs, &why);
+        QVERIFY2(window, qPrintable(why));
 
         SoakDriver driver(*session_, *window, *seed);
         const qint64 runMs = qint64(*seconds) * 1000;

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
+#include <QtTest>
 
 namespace {
 
@@ -379,6 +380,23 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, co
     return true;
 }
 
+std::optional<WindowId> GameRun::startToWindow(const QMap<QString, QByteArray>& dataFiles, Focus focus,
+                                               int timeoutMs, QString* why)
+{
+    if (!start(dataFiles, why))
+        return std::nullopt;
+    const std::optional<WindowId> window = session_.waitForWindow(QStringLiteral("^Orvo$"), timeoutMs);
+    if (!window) {
+        *why = QStringLiteral("no window titled Orvo appeared; the game wrote: ") + QString::fromLocal8Bit(standardError());
+        return std::nullopt;
+    }
+    if (focus == Focus::Take && !session_.activate(*window)) {
+        *why = QStringLiteral("the game window could not be activated");
+        return std::nullopt;
+    }
+    return window;
+}
+
 QStringList GameRun::folderEntries() const
 {
     return QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -411,17 +429,21 @@ QByteArray GameRun::standardError() const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString prepareEndToEnd(std::unique_ptr<XSession>& session, QByteArray& shippedHigh, bool& skip)
+void EndToEndTest::initTestCase()
 {
     const QStringList missing = XSession::missingTools();
-    skip = !missing.isEmpty();
-    if (skip)
-        return QStringLiteral("the end-to-end tests need these tools: ") + missing.join(u' ');
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("the end-to-end tests need these tools: ") + missing.join(u' ')));
     QFile high(QStringLiteral(ORVO_SOURCE_DIR "/data/High.dat"));
-    if (!high.open(QIODevice::ReadOnly))
-        return QStringLiteral("the repository's data/High.dat cannot be read");
-    shippedHigh = high.readAll();
-    session = std::make_unique<XSession>();
+    QVERIFY2(high.open(QIODevice::ReadOnly), "the repository's data/High.dat cannot be read");
+    highFile_ = high.readAll();
+    session_ = std::make_unique<XSession>();
     QString why;
-    return session->start(&why) ? QString() : why;
+    QVERIFY2(session_->start(&why), qPrintable(why));
+    sessionStarted();
+}
+
+void EndToEndTest::cleanupTestCase()
+{
+    session_.reset();
 }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QList>
 #include <QMap>
+#include <QObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSize>
@@ -131,6 +132,12 @@ public:
     // dataFiles maps a file name to its raw bytes; each name in `folders` is
     // made a directory instead.
     bool start(const QMap<QString, QByteArray>& dataFiles, QString* why, const QStringList& folders = {});
+    // Starts the game and waits for its window, titled "Orvo", giving it the
+    // focus when asked to. Nothing when that fails, with the reason and what
+    // the game wrote on standard error.
+    enum class Focus { Leave, Take };
+    std::optional<WindowId> startToWindow(const QMap<QString, QByteArray>& dataFiles, Focus focus, int timeoutMs,
+                                          QString* why);
     // Sets a variable of the game's environment; takes effect at start().
     void setEnvironmentVariable(const QString& name, const QString& value) { variables_.insert(name, value); }
 
@@ -164,7 +171,21 @@ private:
     std::unique_ptr<ReadOnlyFolder> readOnly_;
 };
 
-// What every end-to-end test class does first: read the shipped High.dat and
-// start an X session. Returns an empty text on success; otherwise why not,
-// with `skip` set when the tools for the tests are not installed.
-QString prepareEndToEnd(std::unique_ptr<XSession>& session, QByteArray& shippedHigh, bool& skip);
+// The base of every end-to-end test class. Before the first test it reads
+// the repository's High.dat and starts an X session with a window manager;
+// where the tools for that are not installed, the whole class is skipped
+// with their names.
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+protected:
+    // A class's own preparations, once the session is up.
+    virtual void sessionStarted() {}
+
+    std::unique_ptr<XSession> session_;
+    QByteArray highFile_;
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+};
