@@ -1,5 +1,7 @@
 #include "platform/image_surface.h"
 
+#include "platform/pixel_memory.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -61,8 +63,8 @@ void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio)
 {
     endPainting();
     logicalSize_ = logicalSize;
-    image_ = QImage(logicalSize * devicePixelRatio,
-                    kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image_ = imageWithReadyMemory(logicalSize * devicePixelRatio,
+                                  kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image_.setDevicePixelRatio(devicePixelRatio);
     shapes_.clear();
     discardStamps();

@@ -2,6 +2,7 @@
 // hand-made grids, the goal disc, the shared closing steps, and the exactness
 // that lets the game wipe a dot or a clock reading by drawing it again.
 #include "platform/image_surface.h"
+#include "platform/pixel_memory.h"
 #include "render/maze_renderer.h"
 #include "common/colour.h"
 #include "play/movement.h"
@@ -10,7 +11,10 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +79,8 @@ private Q_SLOTS:
     void styleThreeLeavesNothingOfAnEarlierPicture();
     void closingStepsAreTheSameInEveryStyle();
     void unknownStyleDrawsNothing();
+    void picturesMemoryIsWholeAndGivenBack_data();
+    void picturesMemoryIsWholeAndGivenBack();
 };
 
 void TestRender::styleOneStrokes_data()
@@ -323,6 +329,66 @@ void TestRender::closingStepsAreTheSameInEveryStyle()
         QCOMPARE(images[1].copy(area), images[0].copy(area));
         QCOMPARE(images[2].copy(area), images[0].copy(area));
     }
+}
+
+// Whether the page holding `address` is still mapped into the process.
+bool pageMapped(const uchar* address)
+{
+    const long page = sysconf(_SC_PAGESIZE);
+    void* start = reinterpret_cast<void*>(reinterpret_cast<quintptr>(address) & ~static_cast<quintptr>(page - 1));
+    unsigned char resident = 0;
+    return mincore(start, 1, &resident) == 0;
+}
+
+// A picture's memory holds every pixel of it, the pixels of a mapped one
+// start as zero bits, and the memory is given back when the last image
+// sharing it goes, not before.
+void TestRender::picturesMemoryIsWholeAndGivenBack_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<bool>("mapped");
+    const bool maps = platform::mapsPixelMemory();
+    QTest::newRow("small") << QSize(40, 30) << QImage::Format_RGB32 << false;
+    QTest::newRow("start_window") << QSize(666, 386) << QImage::Format_RGB32 << maps;
+    QTest::newRow("start_window_dpr2") << QSize(1332, 772) << QImage::Format_ARGB32_Premultiplied << maps;
+    QTest::newRow("odd_width") << QSize(1001, 77) << QImage::Format_RGB32 << maps;
+    QTest::newRow("largest_window") << QSize(8000, 6000) << QImage::Format_RGB32 << maps;
+}
+
+void TestRender::picturesMemoryIsWholeAndGivenBack()
+{
+    QFETCH(QSize, size);
+    QFETCH(QImage::Format, format);
+    QFETCH(bool, mapped);
+    QVERIFY(platform::imageWithReadyMemory(QSize(0, 10), format).isNull());
+
+    auto image = std::make_unique<QImage>(platform::imageWithReadyMemory(size, format));
+    QVERIFY(!image->isNull());
+    QCOMPARE(image->size(), size);
+    QCOMPARE(image->format(), format);
+    QCOMPARE(image->bytesPerLine(), size.width() * 4);
+    const uchar* const bits = image->constBits();
+    if (mapped) {
+        for (int y : {0, size.height() / 2, size.height() - 1}) {
+            const uchar* line = image->constScanLine(y);
+            QVERIFY2(std::all_of(line, line + image->bytesPerLine(), [](uchar b) { return b == 0; }),
+                     qPrintable(QStringLiteral("line %1 does not start as zero bits").arg(y)));
+        }
+    }
+    image->setPixel(0, 0, 0xff123456);
+    image->setPixel(size.width() - 1, size.height() - 1, 0xff654321);
+    QCOMPARE(image->constBits(), bits);
+
+    // A copy shares the memory; it outlives the first image.
+    auto shared = std::make_unique<QImage>(*image);
+    image.reset();
+    QCOMPARE(shared->constBits(), bits);
+    QCOMPARE(shared->pixel(size.width() - 1, size.height() - 1), 0xff654321u);
+    QVERIFY(pageMapped(bits));
+    shared.reset();
+    if (mapped)
+        QVERIFY2(!pageMapped(bits), "the picture's memory was kept after its last image went");
 }
 
 QTEST_MAIN(TestRender)
