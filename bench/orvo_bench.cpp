@@ -63,10 +63,14 @@ struct Game {
     platform::ImageSurface surface;
 };
 
+// As a resize does it: the window's picture is made anew at its size, then
+// the maze is dug and drawn.
 void newGame(benchmark::State& state, int style, Size size, qreal ratio)
 {
     Game game(size, ratio);
+    const QSize client = game.surface.logicalSize();
     for (auto _ : state) {
+        game.surface.resize(client, ratio);
         game.surface.Cls();
         game.generate();
         drawInStyle(game.surface, game.scene(), static_cast<std::int16_t>(style - 1));

@@ -1,7 +1,5 @@
 #include "platform/image_surface.h"
 
-#include "platform/pixel_memory.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -62,12 +60,17 @@ void ImageSurface::endPainting()
 void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio)
 {
     endPainting();
+    // A stamp's pixels depend on the pixel ratio and the colours, never on
+    // the picture's size, so a window dragged to a new size keeps them.
+    if (devicePixelRatio != image_.devicePixelRatio())
+        discardStamps();
     logicalSize_ = logicalSize;
-    image_ = imageWithReadyMemory(logicalSize * devicePixelRatio,
-                                  kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    // The old picture goes first, so that the new one may take its memory.
+    image_ = QImage();
+    image_ = pixels_.image(logicalSize * devicePixelRatio,
+                           kind_ == Kind::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image_.setDevicePixelRatio(devicePixelRatio);
     shapes_.clear();
-    discardStamps();
     Cls();
 }
 

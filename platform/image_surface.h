@@ -4,6 +4,7 @@
 // player's dot is wiped by its own shape, the clock by its own glyphs.
 #pragma once
 
+#include "platform/pixel_memory.h"
 #include "platform/stamp_sheet.h"
 #include "render/surface.h"
 
@@ -96,6 +97,7 @@ private:
     void settle() const;
 
     Kind kind_;
+    PixelStore pixels_;
     mutable QImage image_;
     QSize logicalSize_;
     ColourWord backColor_ = 0;

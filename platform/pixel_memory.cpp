@@ -1,8 +1,8 @@
 #include "platform/pixel_memory.h"
 
-#include <cstddef>
 #include <limits>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -29,21 +29,25 @@ constexpr bool kSanitized = false;
 constexpr bool kSanitized = false;
 #endif
 
-struct Mapping {
-    void* start;
-    std::size_t length;
-};
-
-void unmap(void* info)
+std::size_t pageRounded(std::size_t bytes)
 {
-    const Mapping* mapping = static_cast<Mapping*>(info);
-    munmap(mapping->start, mapping->length);
-    delete mapping;
+    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    return (bytes + page - 1) / page * page;
 }
 
 }  // namespace
 
-QImage imageWithReadyMemory(QSize size, QImage::Format format)
+struct PixelStore::Mapping {
+    Mapping(void* mapped, std::size_t bytes) : start(mapped), length(bytes) {}
+    ~Mapping() { munmap(start, length); }
+    Mapping(const Mapping&) = delete;
+    Mapping& operator=(const Mapping&) = delete;
+
+    void* const start;
+    const std::size_t length;
+};
+
+QImage PixelStore::image(QSize size, QImage::Format format)
 {
     if (kSanitized || size.isEmpty() || QImage::toPixelFormat(format).bitsPerPixel() != 32)
         return QImage(size, format);
@@ -57,15 +61,32 @@ QImage imageWithReadyMemory(QSize size, QImage::Format format)
     if (bytes < kSmallestMapped)
         return QImage(size, format);
 
-    void* start = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (start == MAP_FAILED)
-        return QImage(size, format);
-    madvise(start, bytes, MADV_POPULATE_WRITE);
-    return QImage(static_cast<uchar*>(start), size.width(), size.height(), static_cast<qsizetype>(width * 4), format,
-                  unmap, new Mapping {start, bytes});
+    // Kept while it fits, unless it is more than four times what is needed.
+    const bool reusable = mapping_ && mapping_.use_count() == 1 && bytes <= mapping_->length
+        && bytes >= mapping_->length / 4;
+    if (!reusable) {
+        mapping_.reset();
+        // A quarter more, so that a window dragged larger maps less often.
+        const std::size_t length = pageRounded(bytes + bytes / 4);
+        void* start = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (start == MAP_FAILED)
+            return QImage(size, format);
+        madvise(start, length, MADV_POPULATE_WRITE);
+        mapping_ = std::make_shared<Mapping>(start, length);
+    }
+    // Every image made here holds the mapping until it goes.
+    return QImage(
+        static_cast<uchar*>(mapping_->start), size.width(), size.height(), static_cast<qsizetype>(width * 4), format,
+        [](void* holder) { delete static_cast<std::shared_ptr<Mapping>*>(holder); },
+        new std::shared_ptr<Mapping>(mapping_));
 }
 
-bool mapsPixelMemory()
+std::size_t PixelStore::mappedBytes() const
+{
+    return mapping_ ? mapping_->length : 0;
+}
+
+bool PixelStore::mapsMemory()
 {
     return !kSanitized;
 }

@@ -1,22 +1,38 @@
-// Memory for the large pictures, mapped from the system in one call with
-// every page made ready at once. A fresh picture's pages are otherwise
-// faulted in one by one as the first drawing reaches them, which for a
-// window-sized picture costs milliseconds of the start and of each resize.
+// Memory for the large pictures. It is mapped from the system in one call
+// with every page made ready at once, and kept for the next picture when
+// that one fits: a window dragged to a new size makes a new picture at every
+// step, and fresh pages, faulted in one by one as the drawing first reaches
+// them, would otherwise cost several times the drawing itself.
 #pragma once
 
 #include <QImage>
 #include <QSize>
 
+#include <cstddef>
+#include <memory>
+
 namespace platform {
 
-// An image of the given size and 32-bit format, its pixels all zero bits.
-// Small images, and every image under AddressSanitizer (which then keeps
-// guarding the pixels), come from the usual allocator instead and are left
-// uninitialised, as QImage leaves them. A null image when the size is empty
-// or too large.
-QImage imageWithReadyMemory(QSize size, QImage::Format format);
+class PixelStore {
+public:
+    // An image of the given size and 32-bit format. Its pixels are not
+    // cleared: they hold whatever an earlier picture left. The memory is
+    // reused when the size fits it and no image from it is still alive, and
+    // mapped anew (with room to grow) otherwise. Small images, and every
+    // image under AddressSanitizer (which then keeps guarding the pixels),
+    // come from the usual allocator instead. A null image when the size is
+    // empty or too large.
+    QImage image(QSize size, QImage::Format format);
 
-// Whether large images are mapped as above: not under AddressSanitizer.
-bool mapsPixelMemory();
+    // The bytes of memory this store holds mapped, for tests.
+    std::size_t mappedBytes() const;
+
+    // Whether large images are mapped as above: not under AddressSanitizer.
+    static bool mapsMemory();
+
+private:
+    struct Mapping;
+    std::shared_ptr<Mapping> mapping_;
+};
 
 }  // namespace platform

@@ -137,23 +137,29 @@ void TestRenderContract::samePixelsOverAnEarlierPicture()
 void TestRenderContract::samePixelsOnOneLongLivedWindow_data()
 {
     QTest::addColumn<qreal>("ratio");
-    QTest::newRow("ratio1") << 1.0;
-    QTest::newRow("ratio2") << 2.0;
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("ratio1") << 1.0 << false;
+    QTest::newRow("ratio2") << 2.0 << false;
+    // Now and then the window moves to a screen of the other ratio.
+    QTest::newRow("ratio1_and_2") << 1.0 << true;
 }
 
 void TestRenderContract::samePixelsOnOneLongLivedWindow()
 {
     // As in a game: one window's picture goes through new mazes, resizes and
-    // changes of style and colours, with whatever it keeps from picture to
-    // picture; each picture is checked against a fresh reference drawing.
+    // changes of style and colours (and of pixel ratio, in one row), with
+    // whatever it keeps from picture to picture; each picture is checked
+    // against a fresh reference drawing.
     QFETCH(qreal, ratio);
+    QFETCH(bool, moves);
     auto maze = std::make_unique<MazeGrid>();
     FastRandom random(2024);
     std::int16_t goalY = 0;
     const std::string name = "Bo";
     platform::ImageSurface fast;
     QSize client;
-    for (int picture = 0; picture < 24; ++picture) {
+    qreal clientRatio = 0;
+    for (int picture = 0; picture < 30; ++picture) {
         const Case& c = kCases[static_cast<std::size_t>(picture / 4) % std::size(kCases)];
         const Palette& palette = kPalettes[static_cast<std::size_t>(picture / 3) % std::size(kPalettes)];
         const int style = picture % 3;
@@ -162,13 +168,15 @@ void TestRenderContract::samePixelsOnOneLongLivedWindow()
         const MazeScene scene {*maze,  static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
                                goalY,  ClockReading {0, static_cast<std::int16_t>(picture)}, 30, name, palette.fore, palette.back};
         const QSize size(15 * (c.width + 2) + c.extraWidth, 15 * (c.height + 4) + c.extraHeight);
+        const qreal pictureRatio = moves && picture % 10 >= 5 ? 3 - ratio : ratio;
         fast.setBackColor(palette.back);
-        if (size != client)
-            fast.resize(size, ratio);
+        if (size != client || pictureRatio != clientRatio)
+            fast.resize(size, pictureRatio);
         client = size;
+        clientRatio = pictureRatio;
         platform::ImageSurface reference;
         reference.setBackColor(palette.back);
-        reference.resize(size, ratio);
+        reference.resize(size, pictureRatio);
         drawBoth(fast, reference, scene, style);
         QVERIFY2(fast.image() == reference.image(), qPrintable(QStringLiteral("picture %1").arg(picture)));
     }
