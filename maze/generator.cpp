@@ -83,13 +83,12 @@ DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, Random& random, s
     };
     judgeHere();
     for (;;) {
-        const int d = draw(random, 4) + 1;
-        const Move move = moves[d];
-        if (move == Move::Blocked) {
-            if (anyAllowed)
-                continue;
-            // A dead end: remember it if it lies in the goal column, then jump
-            // to a passage cell chosen uniformly.
+        if (!anyAllowed) {
+            // Every direction drawn here is refused; the first one within
+            // the grid makes this a dead end. Remember it if it lies in the
+            // goal column, then jump to a passage cell chosen uniformly.
+            while (moves[draw(random, 4) + 1] == Move::OutOfRange) {
+            }
             if (x == W - 1)
                 goalY = static_cast<std::int16_t>(y);
             do {
@@ -99,20 +98,24 @@ DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, Random& random, s
             judgeHere();
             continue;
         }
-        if (move == Move::Allowed) {
-            switch (d) {
-            case kLeft: --x; break;
-            case kUp: --y; break;
-            case kRight: ++x; break;
-            default: ++y; break;
-            }
-            cells.dig(x, y);
-            maze(x, y) = 1;
-            ++steps;
-            judgeHere();
+        // Directions are drawn until an allowed one comes up; the refused
+        // ones change nothing, so they are passed over in a tight loop.
+        int d;
+        do
+            d = draw(random, 4) + 1;
+        while (moves[d] != Move::Allowed);
+        switch (d) {
+        case kLeft: --x; break;
+        case kUp: --y; break;
+        case kRight: ++x; break;
+        default: ++y; break;
         }
+        cells.dig(x, y);
+        maze(x, y) = 1;
+        ++steps;
         if (steps >= digLimit)
             break;
+        judgeHere();
     }
 
     DigOutcome out;
