@@ -2,6 +2,8 @@
 #include "common/random_source.h"
 #include "main_window/form1.h"
 #include "platform/application.h"
+#include "platform/command_line.h"
+#include "platform/data_folder.h"
 #include "platform/dialogs.h"
 #include "platform/font_preparation.h"
 
@@ -9,13 +11,26 @@
 
 int main(int argc, char* argv[])
 {
+    platform::nameApplication();
+    const platform::CommandLine command = platform::readCommandLine(argc, argv);
+    if (command.exitStatus)
+        return *command.exitStatus;
+
     const platform::FontPreparation fonts;
     QApplication app(argc, argv);
 
-    FastRandom random;
     platform::QtDialogs dialogs;
-    Form1 form(Form1Services {dialogs, random, platform::ProgramFolder::ofProgram(),
-                              platform::secondsSinceMidnight, platform::endProgram});
+    const platform::DataLocation data = platform::locateDataFolder(command.dataDir);
+    if (data.place == platform::DataPlace::PerUser) {
+        const std::string problem = platform::prepareDataFolder(data.folder);
+        if (!problem.empty()) {
+            dialogs.reportProblem(problem);
+            return 1;
+        }
+    }
+
+    FastRandom random;
+    Form1 form(Form1Services {dialogs, random, data.folder, platform::secondsSinceMidnight, platform::endProgram});
     if (!form.Form_Load())
         return 1;
     dialogs.setOwner(&form.window());

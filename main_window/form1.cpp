@@ -92,14 +92,17 @@ bool Form1::Form_Load()
 
 bool Form1::loadFailed(const char* fileName, const std::string& problem)
 {
-    services_.dialogs.reportProblem(loadFailureMessage(fileName, problem));
+    // The whole path: a player who started the game from a menu may not know
+    // which folder holds its files.
+    services_.dialogs.reportProblem(loadFailureMessage(services_.folder.shownPath(fileName), problem));
     return false;
 }
 
 void Form1::show()
 {
     window_.resize(kInitialClientWidth, kInitialClientHeight);
-    window_.setIconAfterFirstPaint(QStringLiteral(":/pictures/icon.png"));
+    window_.setIconAfterFirstPaint({QStringLiteral(":/icons/orvo-16.png"), QStringLiteral(":/icons/orvo-32.png"),
+                                    QStringLiteral(":/icons/orvo-48.png"), QStringLiteral(":/icons/orvo-64.png")});
     window_.show();
 }
 

@@ -26,7 +26,7 @@ class Dialogs;
 struct Form1Services {
     platform::Dialogs& dialogs;
     RandomSource& random;
-    platform::ProgramFolder folder;
+    platform::DataFolder folder;
     std::function<double()> timeOfDay;
     std::function<void(int status)> endProgram;
 };

@@ -1,11 +1,18 @@
 #include "platform/application.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTime>
 
 #include <chrono>
 
 namespace platform {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("orvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVO_APP_ID));
+}
 
 double secondsSinceMidnight()
 {

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
-#include <QCoreApplication>
+#include "platform/dialogs.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,17 +14,17 @@ constexpr qint64 kLargestRead = 64 * 1024;
 
 }  // namespace
 
-ProgramFolder ProgramFolder::ofProgram()
-{
-    return ProgramFolder(QCoreApplication::applicationDirPath());
-}
-
-QString ProgramFolder::filePath(const char* name) const
+QString DataFolder::filePath(const char* name) const
 {
     return path_ + QLatin1Char('/') + QLatin1String(name);
 }
 
-FileRead ProgramFolder::read(const char* name) const
+std::string DataFolder::shownPath(const char* name) const
+{
+    return toLatin1(filePath(name));
+}
+
+FileRead DataFolder::read(const char* name) const
 {
     const QString path = filePath(name);
     const QFileInfo info(path);
@@ -43,7 +44,7 @@ FileRead ProgramFolder::read(const char* name) const
     return {true, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), {}};
 }
 
-FileWrite ProgramFolder::write(const char* name, const std::string& bytes) const
+FileWrite DataFolder::write(const char* name, const std::string& bytes) const
 {
     QSaveFile file(filePath(name));
     if (!file.open(QIODevice::WriteOnly))

@@ -1,5 +1,5 @@
-// The program's folder and the data files in it. Each file is opened, used
-// and closed within one call.
+// The folder that holds the data files, and the files in it. Each file is
+// opened, used and closed within one call.
 #pragma once
 
 #include <QString>
@@ -19,15 +19,14 @@ struct FileWrite {
     std::string problem;
 };
 
-class ProgramFolder {
+class DataFolder {
 public:
-    explicit ProgramFolder(QString path) : path_(std::move(path)) {}
-
-    // The folder that holds the running program.
-    static ProgramFolder ofProgram();
+    explicit DataFolder(QString path) : path_(std::move(path)) {}
 
     const QString& path() const { return path_; }
     QString filePath(const char* name) const;
+    // The file's path as the game's single-byte texts hold it, for messages.
+    std::string shownPath(const char* name) const;
 
     // Reads at most the first 64 KiB: every data file is one short record.
     FileRead read(const char* name) const;

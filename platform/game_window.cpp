@@ -40,9 +40,9 @@ void GameWindow::showAndActivate()
     activateWindow();
 }
 
-void GameWindow::setIconAfterFirstPaint(const QString& resource)
+void GameWindow::setIconAfterFirstPaint(const QStringList& resources)
 {
-    pendingIcon_ = resource;
+    pendingIcon_ = resources;
 }
 
 void GameWindow::setClientWidth(int width)
@@ -64,7 +64,12 @@ void GameWindow::paintEvent(QPaintEvent* event)
                       QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
     // After this event the picture goes to the screen; the icon follows.
     if (!pendingIcon_.isEmpty()) {
-        QTimer::singleShot(0, this, [this, resource = pendingIcon_] { setWindowIcon(QIcon(resource)); });
+        QTimer::singleShot(0, this, [this, resources = pendingIcon_] {
+            QIcon icon;
+            for (const QString& resource : resources)
+                icon.addFile(resource);
+            setWindowIcon(icon);
+        });
         pendingIcon_.clear();
     }
 }

@@ -4,6 +4,7 @@
 
 #include "platform/image_surface.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -22,10 +23,10 @@ public:
     // Shows the window, brings it to the front and gives it the focus.
     void showAndActivate();
 
-    // Sets the window's icon once the first picture has been painted:
-    // decoding it, and loading the image plug-ins that takes, need not hold
-    // up the first picture.
-    void setIconAfterFirstPaint(const QString& resource);
+    // Sets the window's icon, one picture per size, once the first picture
+    // has been painted: decoding them, and loading the image plug-ins that
+    // takes, need not hold up the first picture.
+    void setIconAfterFirstPaint(const QStringList& resources);
 
     void setClientWidth(int width);
     void setClientHeight(int height);
@@ -45,7 +46,7 @@ protected:
 
 private:
     ImageSurface surface_;
-    QString pendingIcon_;
+    QStringList pendingIcon_;
 };
 
 }  // namespace platform

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Draws the Info window's logo (209 x 118 JPEG) and the 32 x 32 window icon.
-# The results are committed in side_windows/pictures/; run this again only to
-# change them. Needs ImageMagick.
+# Draws the Info window's logo (209 x 118 JPEG) and the game's icon in the
+# sizes the desktop and the window use, from desktop/icons/orvo.svg. The
+# results are committed; run this again only to change them. Needs
+# ImageMagick and rsvg-convert (librsvg2-bin).
 set -euo pipefail
-cd "$(dirname "$0")/../side_windows/pictures"
+cd "$(dirname "$0")/.."
 
 wall='rgb(32,32,96)'
 path='rgb(255,255,192)'
@@ -19,12 +20,9 @@ convert -size 209x118 "xc:$wall" \
     -fill 'rgb(0,0,255)' -draw "circle 150,104 154,104" \
     -fill 'rgb(255,255,0)' -font Liberation-Mono-Bold -pointsize 34 \
     -annotate +112+60 'Orvo' \
-    -strip -quality 90 logo.jpg
+    -strip -quality 90 side_windows/pictures/logo.jpg
 
-# The icon: the same idea at 32 x 32.
-convert -size 32x32 "xc:$wall" \
-    -stroke "$path" -strokewidth 5 -fill none \
-    -draw "polyline 5,5 26,5 26,16 5,16 5,27 26,27" \
-    -stroke none -fill 'rgb(0,192,0)' -draw "circle 5,5 7,5" \
-    -fill 'rgb(0,0,255)' -draw "circle 26,27 28,27" \
-    -depth 8 -strip icon.png
+# The icon, from its drawing.
+for size in 16 32 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" desktop/icons/orvo.svg -o "desktop/icons/orvo-$size.png"
+done

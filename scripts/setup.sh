@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 packages=(
     g++ cmake ninja-build qt6-base-dev libfontconfig-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
     xvfb xauth openbox xdotool imagemagick x11-utils
+    desktop-file-utils appstream man-db groff-base debhelper dpkg-dev lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,6 +10,6 @@ class GameWindow;
 
 struct SideWindowServices {
     platform::Dialogs& dialogs;
-    platform::ProgramFolder folder;
+    platform::DataFolder folder;
     platform::GameWindow& mainWindow;
 };

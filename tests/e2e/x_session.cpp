@@ -339,12 +339,15 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, co
         *why = QStringLiteral("no temporary folder for the game");
         return false;
     }
-    const QString program = QDir(folder()).filePath(QStringLiteral("orvo"));
-    if (!QFile::copy(QStringLiteral(ORVO_PROGRAM), program)) {
-        *why = QStringLiteral("cannot copy the program from ") + QStringLiteral(ORVO_PROGRAM);
-        return false;
+    QString program = program_;
+    if (program.isEmpty()) {
+        program = QDir(folder()).filePath(QStringLiteral("orvo"));
+        if (!QFile::copy(QStringLiteral(ORVO_PROGRAM), program)) {
+            *why = QStringLiteral("cannot copy the program from ") + QStringLiteral(ORVO_PROGRAM);
+            return false;
+        }
+        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     for (auto it = dataFiles.cbegin(); it != dataFiles.cend(); ++it) {
         QFile file(QDir(folder()).filePath(it.key()));
         if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size()) {
@@ -364,6 +367,7 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, co
     for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
                                 "QT_FONT_DPI", "QT_AUTO_SCREEN_SCALE_FACTOR"})
         env.remove(QString::fromLatin1(scaling));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), root_.filePath(QStringLiteral("xdg-data")));
     for (auto it = variables_.cbegin(); it != variables_.cend(); ++it)
         env.insert(it.key(), it.value());
     process_.setProcessEnvironment(env);
@@ -371,7 +375,7 @@ bool GameRun::start(const QMap<QString, QByteArray>& dataFiles, QString* why, co
     process_.setWorkingDirectory(root_.path());
     process_.setStandardOutputFile(root_.filePath(QStringLiteral("stdout.txt")));
     process_.setStandardErrorFile(root_.filePath(QStringLiteral("stderr.txt")));
-    process_.start(program, {});
+    process_.start(program, arguments_);
     if (!process_.waitForStarted(10000)) {
         *why = QStringLiteral("the game did not start: ") + process_.errorString();
         return false;
@@ -395,6 +399,42 @@ std::optional<WindowId> GameRun::startToWindow(const QMap<QString, QByteArray>& 
         return std::nullopt;
     }
     return window;
+}
+
+void GameRun::useProgram(const QString& program, const QStringList& arguments)
+{
+    program_ = program;
+    arguments_ = arguments;
+}
+
+bool GameRun::answerStopMessage(int timeoutMs, QString* why)
+{
+    const std::optional<WindowId> message = session_.waitForWindow(QStringLiteral("^Orvo$"), timeoutMs);
+    if (!message) {
+        *why = QStringLiteral("no message titled Orvo appeared; the game wrote: ")
+             + QString::fromLocal8Bit(standardError());
+        return false;
+    }
+    for (WindowId shown : session_.findWindows(QStringLiteral("^Orvo$"))) {
+        if (session_.clientSize(shown) == QSize(666, 386)) {
+            *why = QStringLiteral("the game's window opened although the start should have stopped");
+            return false;
+        }
+    }
+    if (!session_.activate(*message) || !session_.key(QStringLiteral("Return"))) {
+        *why = QStringLiteral("the message could not be answered");
+        return false;
+    }
+    const ExitResult exit = waitForExit(timeoutMs);
+    if (exit.kind == ExitResult::StillRunning)
+        *why = QStringLiteral("the game still runs after the message was answered");
+    else if (exit.kind == ExitResult::Crashed)
+        *why = QStringLiteral("the game was ended by a signal");
+    else if (exit.code == 0)
+        *why = QStringLiteral("the game ended with status 0");
+    else
+        return true;
+    return false;
 }
 
 QStringList GameRun::folderEntries() const

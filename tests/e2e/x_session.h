@@ -121,7 +121,8 @@ enum class SaveFault { None, ReadOnlyFolder, FullDisk };
 
 // One run of the game from a temporary copy of its folder: the program and
 // the data files the test gives. The program is killed when the run is
-// destroyed, whatever state the test left it in.
+// destroyed, whatever state the test left it in. The player's own data
+// folder is one of the run's, so that no run touches the tester's.
 class GameRun {
 public:
     explicit GameRun(const XSession& session);
@@ -140,6 +141,15 @@ public:
                                           QString* why);
     // Sets a variable of the game's environment; takes effect at start().
     void setEnvironmentVariable(const QString& name, const QString& value) { variables_.insert(name, value); }
+    // Runs this program where it stands, with these arguments, instead of a
+    // copy of the build's in the run's folder.
+    void useProgram(const QString& program, const QStringList& arguments = {});
+
+    // For a start that a data file stops: waits for the message titled
+    // "Orvo" (the game's own window must not open), answers it, and waits
+    // for the game to end. False with the reason unless it ended by itself
+    // with a status other than 0.
+    bool answerStopMessage(int timeoutMs, QString* why);
 
     // Saving in the game's folder can be made to fail while the game runs:
     // prepare the fault before start() (a full disk needs a file system of
@@ -166,6 +176,8 @@ private:
     QTemporaryDir root_;
     QProcess process_;
     QMap<QString, QString> variables_;
+    QString program_;
+    QStringList arguments_;
     bool started_ = false;
     std::unique_ptr<SmallDisk> disk_;
     std::unique_ptr<ReadOnlyFolder> readOnly_;

@@ -40,7 +40,7 @@ TestGame::TestGame(const DataFiles& files, std::uint64_t seed) : random_(seed)
         writeFile(dir_.filePath("Orvo.dat"), files.name);
     if (!files.style.empty())
         writeFile(dir_.filePath("Style.dat"), files.style);
-    form_ = std::make_unique<Form1>(Form1Services {dialogs_, random_, platform::ProgramFolder(dir_.path()),
+    form_ = std::make_unique<Form1>(Form1Services {dialogs_, random_, platform::DataFolder(dir_.path()),
                                                    [] { return 12345.678; },
                                                    [this](int status) { endedWith = status; }});
 }

@@ -40,7 +40,7 @@ void closeSideWindows()
 
 Form3* openOptions(TestGame& game, platform::SideWindowRef& ref)
 {
-    ref = Form3::open(SideWindowServices {game.dialogs(), platform::ProgramFolder(game.folder()),
+    ref = Form3::open(SideWindowServices {game.dialogs(), platform::DataFolder(game.folder()),
                                           game.form().window()});
     return ref ? dynamic_cast<Form3*>(ref->content()) : nullptr;
 }

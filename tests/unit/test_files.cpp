@@ -1,7 +1,9 @@
-// The program folder's files: what cannot be read is refused with a reason,
+// The data folder's files: what cannot be read is refused with a reason,
 // never waited on; a save replaces a file whole or leaves it as it was,
 // whatever stops it (a full disk, a folder that takes no new files, a folder
-// in the file's place, or the process killed half-way through).
+// in the file's place, or the process killed half-way through); a player's
+// folder that cannot take the defaults stops the start.
+#include "platform/data_folder.h"
 #include "platform/files.h"
 #include "support/test_game.h"
 
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void saveIsWholeOrNothing_data();
     void saveIsWholeOrNothing();
     void killDuringSaveLeavesOldOrNew();
+    void defaultsThatCannotBeWrittenStopTheStart();
 };
 
 void FilesTest::unreadableFilesAreRefused_data()
@@ -85,13 +88,13 @@ void FilesTest::unreadableFilesAreRefused()
     } else if (kind == QStringLiteral("private")) {
         if (geteuid() == 0)
             QSKIP("root reads a file whatever its permissions say; run the tests as another user for this row");
-        QVERIFY(platform::ProgramFolder(folder.path()).write("Orvo.dat", kOld).ok);
+        QVERIFY(platform::DataFolder(folder.path()).write("Orvo.dat", kOld).ok);
         QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     } else if (kind == QStringLiteral("large")) {
-        QVERIFY(platform::ProgramFolder(folder.path()).write("Orvo.dat", large).ok);
+        QVERIFY(platform::DataFolder(folder.path()).write("Orvo.dat", large).ok);
     }
 
-    const platform::FileRead read = platform::ProgramFolder(folder.path()).read("Orvo.dat");
+    const platform::FileRead read = platform::DataFolder(folder.path()).read("Orvo.dat");
 
     if (problem.isEmpty()) {
         // Every record is one short line: only the start of a file is read.
@@ -126,7 +129,7 @@ void FilesTest::saveIsWholeOrNothing()
         if (!disk->ok())
             QSKIP(qPrintable(disk->reason()));
     }
-    const platform::ProgramFolder files(folder);
+    const platform::DataFolder files(folder);
     if (Fault(fault) == Fault::FolderInPlace)
         QVERIFY(QDir(folder).mkdir(QStringLiteral("High.dat")));
     else
@@ -166,7 +169,7 @@ void FilesTest::killDuringSaveLeavesOldOrNew()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const platform::ProgramFolder files(folder.path());
+    const platform::DataFolder files(folder.path());
     // Large, so that most kills fall inside a write.
     const std::string first(2 * 1024 * 1024, 'a');
     const std::string second(3 * 1024 * 1024 + 17, 'b');
@@ -222,6 +225,26 @@ void FilesTest::killDuringSaveLeavesOldOrNew()
             QVERIFY(QFile::remove(path));
         }
     }
+}
+
+// The other ways a first start can be stopped are played through by the
+// installed game; this one needs a folder that refuses files even to root.
+void FilesTest::defaultsThatCannotBeWrittenStopTheStart()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString folder = root.filePath(QStringLiteral("orvo"));
+    QVERIFY(QDir(root.path()).mkdir(QStringLiteral("orvo")));
+    ReadOnlyFolder readOnly(folder);
+    if (!readOnly.ok())
+        QSKIP(qPrintable(readOnly.reason()));
+
+    const QString problem = QString::fromStdString(platform::prepareDataFolder(platform::DataFolder(folder)));
+
+    QVERIFY2(problem.startsWith(QStringLiteral("Orvo cannot start: ") + folder
+                                + QStringLiteral("/High.dat: its default cannot be written (")),
+             qPrintable(problem));
+    QCOMPARE(entriesOf(folder), QStringList());
 }
 
 QTEST_APPLESS_MAIN(FilesTest)

@@ -108,9 +108,9 @@ void TestForm1::iconFollowsTheFirstPicture()
     QVERIFY(f.window().windowIcon().isNull());
     QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
     QTRY_VERIFY(!f.window().windowIcon().isNull());
-    const QImage expected(QStringLiteral(":/pictures/icon.png"));
-    QVERIFY(!expected.isNull());
-    QCOMPARE(f.window().windowIcon().availableSizes().value(0), expected.size());
+    // The desktop icon's pictures, at the sizes window managers show.
+    const QList<QSize> sizes {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+    QCOMPARE(f.window().windowIcon().availableSizes(), sizes);
 }
 
 void TestForm1::longNameIsCut()

@@ -1,0 +1,61 @@
+#include "platform/command_line.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <iostream>
+
+namespace platform {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: orvo [--data-dir FOLDER]\n"
+    "Steer the green dot through a random maze to the blue dot against the clock.\n"
+    "\n"
+    "Options:\n"
+    "  --data-dir FOLDER  read and write the data files in FOLDER\n"
+    "  -h, --help         print this help and exit\n"
+    "  -v, --version      print the version and exit\n"
+    "\n"
+    "Without --data-dir the data files are kept beside the program when any of\n"
+    "them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).\n";
+
+CommandLine misunderstood(const QString& why)
+{
+    std::cerr << "orvo: " << why.toLocal8Bit().constData() << "\n\n" << kUsage;
+    return {2, {}};
+}
+
+}  // namespace
+
+CommandLine readCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"), {}, QStringLiteral("folder"));
+    parser.addOptions({help, version, dataDir});
+
+    if (!parser.parse(arguments))
+        return misunderstood(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return misunderstood(QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    if (parser.isSet(help)) {
+        std::cout << kUsage;
+        return {0, {}};
+    }
+    if (parser.isSet(version)) {
+        std::cout << "orvo " ORVO_VERSION "\n";
+        return {0, {}};
+    }
+    if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty())
+        return misunderstood(QStringLiteral("--data-dir needs a folder."));
+    return {std::nullopt, parser.value(dataDir)};
+}
+
+}  // namespace platform

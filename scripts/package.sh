@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a temporary copy of the tree (dpkg-buildpackage
+# writes its results beside the tree it builds), checks it with lintian, and
+# checks that the packaged program is the version the changelog names.
+#   scripts/package.sh [OUT_DIR]   (the .deb is copied into OUT_DIR when given)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:+$(realpath "$1")}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The tree as it stands, without build folders and other ignored files.
+mkdir "$work/orvo"
+git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/orvo"
+
+(cd "$work/orvo" && dpkg-buildpackage -us -uc -b)
+version=$(dpkg-parsechangelog -l debian/changelog -S Version)
+deb=$(echo "$work"/orvo_"$version"_*.deb)
+[ -f "$deb" ] || { echo "no package orvo_${version}_*.deb was built" >&2; exit 1; }
+
+lintian --fail-on error,warning --info "$work"/orvo_"$version"_*.changes
+
+dpkg-deb -x "$deb" "$work/root"
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/games/orvo" --version)
+[ "$said" = "orvo $version" ] || { echo "the packaged program says '$said', the changelog $version" >&2; exit 1; }
+grep -qx 'Exec=/usr/games/orvo' "$work"/root/usr/share/applications/*.desktop \
+    || { echo "the desktop entry does not start /usr/games/orvo" >&2; exit 1; }
+
+if [ -n "$out" ]; then
+    mkdir -p "$out"
+    cp "$deb" "$out/"
+    echo "Built $out/$(basename "$deb")"
+fi
