@@ -1,13 +1,13 @@
 // Timings of the work a resize and the two timers do: generating a maze,
-// drawing it in each style (fast and reference renderers), and one tick of
-// each timer. Run: build/orvo_bench (add --benchmark_format=json to keep).
+// drawing it in each style (the game's drawing and the stroke-by-stroke
+// reference), and one tick of each timer. Run: build/orvo_bench (add --benchmark_format=json to keep).
 #include "common/colour.h"
 #include "common/random_source.h"
 #include "maze/generator.h"
 #include "platform/image_surface.h"
 #include "play/movement.h"
 #include "render/maze_renderer.h"
-#include "render/reference_renderer.h"
+#include "support/reference_drawing.h"
 
 #include <QGuiApplication>
 
@@ -94,7 +94,7 @@ void render(benchmark::State& state, int style, Size size, qreal ratio)
         Draw(game.surface, game.scene(), static_cast<std::int16_t>(style - 1));
 }
 
-// The game's first picture, as at start-up: no stamp has been made yet.
+// The game's first picture, as at start-up: no tile has been made yet.
 void firstPicture(benchmark::State& state)
 {
     Game game({42, 21}, 1.0);
@@ -114,13 +114,7 @@ void playTick(benchmark::State& state)
         const std::int16_t prevX = game.playerX;
         const std::int16_t prevY = game.playerY;
         movePlayer(game.maze, keys, game.playerX, game.playerY);
-        platform::ImageSurface& s = game.surface;
-        s.FillStyle = 0;
-        s.FillColor = s.ForeColor = kFore;
-        s.Circle(cellCentreX(prevX), cellCentreY(prevY), 3.0f);
-        s.FillColor = s.ForeColor = kPlayerColour;
-        s.Circle(cellCentreX(game.playerX), cellCentreY(game.playerY), 3.0f);
-        s.FillStyle = 1;
+        drawPlayerStep(game.surface, kFore, prevX, prevY, game.playerX, game.playerY);
     }
 }
 
@@ -131,10 +125,7 @@ void clockTick(benchmark::State& state)
     ClockReading reading;
     for (auto _ : state) {
         const ClockReading next = advanced(reading);
-        game.surface.ForeColor = kBack;
-        printClockLine(game.surface, game.height, reading);
-        game.surface.ForeColor = kFore;
-        printClockLine(game.surface, game.height, next);
+        drawClockTick(game.surface, game.height, reading, next, kFore, kBack);
         reading = next;
     }
 }
@@ -144,8 +135,24 @@ std::string sizeName(Size size)
     return std::to_string(size.width) + "/" + std::to_string(size.height);
 }
 
+// The maze of a maximised window on a 3840 x 2160 screen at each desktop
+// scale: the picture is always the whole screen, the cells fewer as the
+// scale grows.
+struct Screen {
+    int percent;
+    Size size;
+};
+constexpr Screen kScreens[] = {{100, {254, 129}}, {125, {202, 111}}, {150, {168, 92}}, {175, {144, 78}},
+                               {200, {126, 68}}};
+
 void registerAll()
 {
+    for (int style : {1, 2, 3})
+        for (const Screen& screen : kScreens)
+            benchmark::RegisterBenchmark(
+                ("Screen/" + std::to_string(style) + "/" + std::to_string(screen.percent)).c_str(), newGame, style,
+                screen.size, screen.percent / 100.0)
+                ->Unit(benchmark::kMillisecond);
     for (int ratio : {1, 2})
         for (Size size : kSizes)
             for (int style : {1, 2, 3}) {

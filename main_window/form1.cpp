@@ -1,6 +1,5 @@
 #include "main_window/form1.h"
 
-#include "common/module1.h"
 #include "common/random_source.h"
 #include "maze/generator.h"
 #include "persist/data_files.h"
@@ -17,7 +16,6 @@
 
 namespace {
 
-constexpr int kCellPitch = 15;
 constexpr std::int16_t kHeld = -1;
 
 // The largest maze the grid and the 16-bit counters can serve: at most 999
@@ -80,13 +78,13 @@ bool Form1::Form_Load()
     const Loaded<StyleSettings> settings = readStyleRecord(style.bytes);
     if (!settings.value)
         return loadFailed(kStyleFile, settings.problem);
-    Module1::Fore_Color = settings.value->foreColor;
-    Module1::Back_Color = settings.value->backColor;
-    Module1::Style_Index = settings.value->styleIndex;
+    settings_.Fore_Color = settings.value->foreColor;
+    settings_.Back_Color = settings.value->backColor;
+    settings_.Style_Index = settings.value->styleIndex;
 
     platform::ImageSurface& surface = window_.surface();
-    surface.ForeColor = Module1::Fore_Color;
-    surface.setBackColor(Module1::Back_Color);
+    surface.ForeColor = settings_.Fore_Color;
+    surface.setBackColor(settings_.Back_Color);
     return true;
 }
 
@@ -163,7 +161,7 @@ void Form1::drawPicture()
     // Before the first maze there is nothing to draw.
     if (Maze_Width < kSmallestWidth || Maze_Height < kSmallestHeight)
         return;
-    drawInStyle(window_.surface(), scene(), Module1::Style_Index);
+    drawInStyle(window_.surface(), scene(), settings_.Style_Index);
 }
 
 MazeScene Form1::scene() const
@@ -175,8 +173,8 @@ MazeScene Form1::scene() const
                       ClockReading {Time_Minutes, Time_Seconds},
                       High_Score,
                       High_Name,
-                      Module1::Fore_Color,
-                      Module1::Back_Color};
+                      settings_.Fore_Color,
+                      settings_.Back_Color};
 }
 
 void Form1::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
@@ -191,7 +189,7 @@ void Form1::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
         Timer2.setEnabled(false);
         window_.surface().Cls();
         if (!form2_)
-            form2_ = Form2::open(SideWindowServices {services_.dialogs, services_.folder, window_});
+            form2_ = Form2::open(sideWindowServices());
         else
             form2_->show();
         break;
@@ -219,15 +217,7 @@ void Form1::Timer1_Timer()
     Prev_Y = Player_Y;
     movePlayer(Maze, HeldKeys {Key_Up, Key_Left, Key_Right, Key_Down}, Player_X, Player_Y);
 
-    platform::ImageSurface& s = window_.surface();
-    s.FillStyle = 0;
-    s.FillColor = Module1::Fore_Color;
-    s.ForeColor = Module1::Fore_Color;
-    s.Circle(cellCentreX(Prev_X), cellCentreY(Prev_Y), 3.0f);
-    s.FillColor = kPlayerColour;
-    s.ForeColor = kPlayerColour;
-    s.Circle(cellCentreX(Player_X), cellCentreY(Player_Y), 3.0f);
-    s.FillStyle = 1;
+    drawPlayerStep(window_.surface(), settings_.Fore_Color, Prev_X, Prev_Y, Player_X, Player_Y);
 
     if (Player_X == Maze_Width - 1 && Player_Y == Goal_Y)
         finishGame();
@@ -274,12 +264,13 @@ void Form1::Timer2_Timer()
     Time_Minutes = next.minutes;
     Time_Seconds = next.seconds;
 
-    // The old reading is wiped by printing it again in the wall colour.
-    platform::ImageSurface& s = window_.surface();
-    s.ForeColor = Module1::Back_Color;
-    printClockLine(s, Maze_Height, shown);
-    s.ForeColor = Module1::Fore_Color;
-    printClockLine(s, Maze_Height, next);
+    drawClockTick(window_.surface(), Maze_Height, shown, next, settings_.Fore_Color, settings_.Back_Color);
+}
+
+SideWindowServices Form1::sideWindowServices()
+{
+    return SideWindowServices {services_.dialogs, services_.folder, settings_, window_,
+                               [this] { window_.surface().setBackColor(settings_.Back_Color); }};
 }
 
 std::string Form1::DirEncode(const std::string& sDir)

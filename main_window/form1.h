@@ -4,12 +4,14 @@
 // files).
 #pragma once
 
+#include "common/module1.h"
 #include "maze/maze_grid.h"
 #include "platform/files.h"
 #include "platform/game_window.h"
 #include "platform/side_window.h"
 #include "platform/timer.h"
 #include "render/maze_renderer.h"
+#include "side_windows/side_window_services.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,6 +59,9 @@ public:
     std::string DirEncode(const std::string& sDir);
 
     platform::GameWindow& window() { return window_; }
+    Module1& settings() { return settings_; }
+    // What the Info and Options windows are opened with.
+    SideWindowServices sideWindowServices();
     platform::Timer& timer1() { return Timer1; }
     platform::Timer& timer2() { return Timer2; }
 
@@ -93,6 +98,7 @@ private:
     std::string Xor_Text(const std::string& Text, std::string& Key);
 
     Form1Services services_;
+    Module1 settings_;
     platform::SideWindowRef form2_;
     // Set while the finish waits in its dialogs; play ticks that arrive
     // meanwhile neither move the player nor finish a second time.

@@ -78,8 +78,22 @@ void GameWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // A minimised window has no client area to play in.
-    if (isMinimized())
-        return;
+    if (!isMinimized())
+        resized();
+}
+
+void GameWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Restoring a minimised window is a change of size to the player, though
+    // the window system may send no resize for it.
+    if (event->type() == QEvent::WindowStateChange
+        && (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) && !isMinimized())
+        resized();
+}
+
+void GameWindow::resized()
+{
     surface_.resize(size(), devicePixelRatioF());
     if (onResize)
         onResize();

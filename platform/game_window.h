@@ -39,12 +39,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // A new picture of the window's size, and the resize handling told.
+    void resized();
+
     ImageSurface surface_;
     QStringList pendingIcon_;
 };

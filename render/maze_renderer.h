@@ -1,15 +1,15 @@
 // The three drawing styles of the main window's picture, with the goal dot
-// and the two text lines that close each of them.
+// and the two text lines that close each of them, and what the two timers
+// change in it: the player's dot and the clock line.
 #pragma once
 
 #include "common/colour.h"
 #include "maze/maze_grid.h"
 #include "render/clock.h"
+#include "render/surface.h"
 
 #include <cstdint>
 #include <string>
-
-class Surface;
 
 // Everything one drawing of the picture reads.
 struct MazeScene {
@@ -37,12 +37,28 @@ void Draw_Style3(Surface& s, const MazeScene& scene);
 // other value draws nothing.
 void drawInStyle(Surface& s, const MazeScene& scene, std::int16_t styleIndex);
 
+// The cells of each style, with the look of every cell: what the surface
+// draws of the maze before the frame, the goal and the text.
+CellGrid styleOneCells(const MazeScene& scene);
+CellGrid styleTwoCells(const MazeScene& scene);
+CellGrid styleThreeCells(const MazeScene& scene);
+
 // The closing steps shared by the three styles.
 void drawGoalDot(Surface& s, const MazeScene& scene);
 void drawStatusLines(Surface& s, const MazeScene& scene);
 
 // Prints the clock line for a reading at its place below the maze.
 void printClockLine(Surface& s, std::int16_t mazeHeight, ClockReading reading);
+
+// The play tick's change: the dot is wiped from the cell it was on by a disc
+// in the passage colour, and drawn on the cell it is on now.
+void drawPlayerStep(Surface& s, ColourWord passage, std::int16_t fromX, std::int16_t fromY, std::int16_t toX,
+                    std::int16_t toY);
+
+// The clock tick's change: the shown reading is wiped by printing it again
+// in the wall colour, then the next one is printed in the text colour.
+void drawClockTick(Surface& s, std::int16_t mazeHeight, ClockReading shown, ClockReading next, ColourWord fore,
+                   ColourWord back);
 
 // The window coordinate of a cell's near edge, 15n + 15, in 16-bit arithmetic.
 float cellEdge(int n);

@@ -1,14 +1,52 @@
 // The drawing model of the main window: a retained picture with a pen, a fill
-// and a text cursor. The renderers draw through this interface only, so the
-// same code draws to the window, into a test image or into a benchmark.
+// and a text cursor, and grids of cells drawn from their looks. The
+// renderers draw through this interface only, so the same code draws to the
+// window, into a test image or into a benchmark.
 #pragma once
 
 #include "common/colour.h"
 
 #include <cstdint>
-#include <functional>
+#include <span>
 #include <string>
 #include <vector>
+
+// Cell n of a row or a column has its square from 15 n + 15 to 15 n + 30.
+constexpr int kCellPitch = 15;
+
+// A pen line a cell's drawing may hold: from the centre of the cell at
+// (x1, y1) to the centre of the cell at (x2, y2), counted from the cell
+// drawn.
+struct CellStroke {
+    std::int8_t x1, y1, x2, y2;
+};
+
+// What one cell shows: bit n for the n-th of its grid's strokes, and above
+// them its fill, drawn first: none (the cell keeps what lies beneath it), or
+// one of the grid's two fill colours.
+using CellLook = std::uint16_t;
+constexpr int kFillShift = 12;
+constexpr CellLook kFillNone = 0;
+constexpr CellLook kFillFirst = 1 << kFillShift;
+constexpr CellLook kFillSecond = 2 << kFillShift;
+constexpr int kLookCount = 3 << kFillShift;
+
+// Cells columns firstColumn.. and rows firstRow.., each drawn within its own
+// square: its fill covers the square, and of its strokes, drawn in
+// strokeColour penWidth wide with round caps, only the part within the
+// square is drawn. A cell whose looks name every stroke that reaches into
+// its square therefore shows exactly what drawing those strokes whole shows.
+struct CellGrid {
+    int firstColumn = 0;
+    int firstRow = 0;
+    int columns = 0;
+    int rows = 0;
+    std::span<const CellStroke> strokes;  // at most kFillShift of them
+    std::int16_t penWidth = 1;
+    ColourWord strokeColour = 0;
+    ColourWord fills[2] = {0, 0};
+    std::vector<CellLook> looks;  // row by row
+};
 
 class Surface {
 public:
@@ -41,35 +79,6 @@ public:
     // One line of single-byte text at the cursor, glyphs only, in ForeColor;
     // the cursor then moves to the start of the next line.
     virtual void Print(const std::string& text) = 0;
-
-    // Stamps: small pictures drawn once and then copied, which lets a maze be
-    // drawn cell by cell as fast as memory copies. A stamp is drawn by `draw`
-    // on a scratch surface of width x height that starts transparent, and the
-    // part keep = (x, y, w, h) is kept. An opaque stamp copies all its pixels;
-    // another copies only those the drawing covered. Stamps are kept under a
-    // key until the picture is resized or the palette changes.
-    struct StampRecipe {
-        int width = 0;
-        int height = 0;
-        int keepX = 0;
-        int keepY = 0;
-        int keepWidth = 0;
-        int keepHeight = 0;
-        bool opaque = true;
-        std::function<void(Surface& scratch)> draw;
-    };
-
-    // Whether stamps can be used: a cell must cover whole device pixels.
-    virtual bool stampsAvailable() const = 0;
-    // Discards every stamp when the two colours differ from the last call.
-    virtual void useStampPalette(ColourWord fore, ColourWord back) = 0;
-    // The number of the stamp kept under `key`, or -1.
-    virtual int findStamp(std::uint32_t key) const = 0;
-    virtual int makeStamp(std::uint32_t key, const StampRecipe& recipe) = 0;
-    // Copies a grid of stamps of pitch x pitch each, given row by row with
-    // `columns` to a row: the one of column c and row r goes to
-    // (x + pitch c, y + pitch r). Together they cover the grid's rectangle;
-    // an opaque stamp replaces what the picture shows there, another is
-    // copied onto it.
-    virtual void placeStampGrid(const std::vector<int>& stamps, int columns, int x, int y, int pitch) = 0;
+    // Draws the grid's cells; the drawing state is left as it was.
+    virtual void drawCells(const CellGrid& grid) = 0;
 };

@@ -1,6 +1,5 @@
 #include "side_windows/form3.h"
 
-#include "common/module1.h"
 #include "persist/data_files.h"
 #include "platform/dialogs.h"
 #include "platform/game_window.h"
@@ -37,7 +36,8 @@ std::optional<std::int16_t> Form3::pickedComponent(std::int16_t button, float y,
     return static_cast<std::int16_t>(std::nearbyint(static_cast<double>(y) / (static_cast<double>(h) / 255.0)));
 }
 
-Form3::Form3(SideWindow& window, const SideWindowServices& services) : window_(window), services_(services)
+Form3::Form3(SideWindow& window, const SideWindowServices& services)
+    : window_(window), services_(services), settings_(services.settings)
 {
     const auto left = SideWindow::Align::Left;
     window_.addLabel(Twips {120, 120, 1215, 375}, "Style:", left, [this] { Label1_Click(3); });
@@ -74,17 +74,17 @@ void Form3::Form_Load()
     drawGradient(pictures_[1], Channel::Red);
     drawGradient(pictures_[2], Channel::Green);
     drawGradient(pictures_[3], Channel::Blue);
-    pictures_[4]->setBackColor(Module1::Fore_Color);
+    pictures_[4]->setBackColor(settings_.Fore_Color);
     drawGradient(pictures_[5], Channel::Red);
     drawGradient(pictures_[6], Channel::Green);
     drawGradient(pictures_[7], Channel::Blue);
-    pictures_[8]->setBackColor(Module1::Back_Color);
+    pictures_[8]->setBackColor(settings_.Back_Color);
 }
 
 void Form3::markStyle()
 {
     for (int i = 0; i < 3; ++i)
-        Shape2[static_cast<std::size_t>(i)]->setSolidFill(i == Module1::Style_Index);
+        Shape2[static_cast<std::size_t>(i)]->setSolidFill(i == settings_.Style_Index);
 }
 
 void Form3::drawGradient(platform::PictureBox* bar, Channel channel)
@@ -115,46 +115,46 @@ bool Form3::pickOn(platform::PictureBox* bar, Channel channel, std::int16_t& com
 void Form3::foreMoved(platform::PictureBox* bar, Channel channel, std::int16_t& component, std::int16_t button, float y)
 {
     if (pickOn(bar, channel, component, button, y))
-        Module1::Fore_Color = RGB(Module1::Fore_Red, Module1::Fore_Green, Module1::Fore_Blue);
-    pictures_[4]->setBackColor(Module1::Fore_Color);
+        settings_.Fore_Color = RGB(settings_.Fore_Red, settings_.Fore_Green, settings_.Fore_Blue);
+    pictures_[4]->setBackColor(settings_.Fore_Color);
 }
 
 void Form3::backMoved(platform::PictureBox* bar, Channel channel, std::int16_t& component, std::int16_t button, float y)
 {
     if (pickOn(bar, channel, component, button, y))
-        Module1::Back_Color = RGB(Module1::Back_Red, Module1::Back_Green, Module1::Back_Blue);
-    pictures_[8]->setBackColor(Module1::Back_Color);
-    services_.mainWindow.surface().setBackColor(Module1::Back_Color);
+        settings_.Back_Color = RGB(settings_.Back_Red, settings_.Back_Green, settings_.Back_Blue);
+    pictures_[8]->setBackColor(settings_.Back_Color);
+    services_.backColorChanged();
 }
 
 void Form3::Picture1_MouseMove(std::int16_t Button, std::int16_t, float, float Y)
 {
-    foreMoved(pictures_[1], Channel::Red, Module1::Fore_Red, Button, Y);
+    foreMoved(pictures_[1], Channel::Red, settings_.Fore_Red, Button, Y);
 }
 
 void Form3::Picture2_MouseMove(std::int16_t Button, std::int16_t, float, float Y)
 {
-    foreMoved(pictures_[2], Channel::Green, Module1::Fore_Green, Button, Y);
+    foreMoved(pictures_[2], Channel::Green, settings_.Fore_Green, Button, Y);
 }
 
 void Form3::Picture3_MouseMove(std::int16_t Button, std::int16_t, float, float Y)
 {
-    foreMoved(pictures_[3], Channel::Blue, Module1::Fore_Blue, Button, Y);
+    foreMoved(pictures_[3], Channel::Blue, settings_.Fore_Blue, Button, Y);
 }
 
 void Form3::Picture5_MouseMove(std::int16_t Button, std::int16_t, float, float Y)
 {
-    backMoved(pictures_[5], Channel::Red, Module1::Back_Red, Button, Y);
+    backMoved(pictures_[5], Channel::Red, settings_.Back_Red, Button, Y);
 }
 
 void Form3::Picture6_MouseMove(std::int16_t Button, std::int16_t, float, float Y)
 {
-    backMoved(pictures_[6], Channel::Green, Module1::Back_Green, Button, Y);
+    backMoved(pictures_[6], Channel::Green, settings_.Back_Green, Button, Y);
 }
 
 void Form3::Picture7_MouseMove(std::int16_t Button, std::int16_t, float, float Y)
 {
-    backMoved(pictures_[7], Channel::Blue, Module1::Back_Blue, Button, Y);
+    backMoved(pictures_[7], Channel::Blue, settings_.Back_Blue, Button, Y);
 }
 
 void Form3::Label1_Click(std::int16_t Index)
@@ -162,7 +162,7 @@ void Form3::Label1_Click(std::int16_t Index)
     // The headings (3 to 5) do nothing; nothing is saved or redrawn here.
     if (Index < 0 || Index > 2)
         return;
-    Module1::Style_Index = Index;
+    settings_.Style_Index = Index;
     markStyle();
 }
 
@@ -172,8 +172,8 @@ void Form3::Label_Click()
     // The main window redraws in the new style and colours, and resumes its
     // clock, as it regains the focus.
     services_.mainWindow.showAndActivate();
-    const StyleSettings settings {Module1::Fore_Color, Module1::Back_Color, Module1::Style_Index};
-    const platform::FileWrite written = services_.folder.write(kStyleFile, styleRecord(settings));
+    const StyleSettings chosen {settings_.Fore_Color, settings_.Back_Color, settings_.Style_Index};
+    const platform::FileWrite written = services_.folder.write(kStyleFile, styleRecord(chosen));
     if (!written.ok)
         services_.dialogs.reportProblem(saveFailureMessage(kStyleFile, written.problem));
 }

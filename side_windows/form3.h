@@ -51,6 +51,7 @@ private:
 
     platform::SideWindow& window_;
     SideWindowServices services_;
+    Module1& settings_;
     // Picture1 to Picture8 at their own numbers; element 0 is unused.
     std::array<platform::PictureBox*, 9> pictures_ {};
     std::array<platform::ShapeFrame*, 3> Shape2 {};

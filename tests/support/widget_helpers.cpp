@@ -1,6 +1,5 @@
 #include "support/widget_helpers.h"
 
-#include "common/module1.h"
 #include "platform/image_surface.h"
 #include "side_windows/form3.h"
 #include "support/test_game.h"
@@ -22,15 +21,6 @@ QList<QPoint> pixelsOf(const QImage& image, const QColor& colour)
     return found;
 }
 
-void resetSettings()
-{
-    Module1::Style_Index = 0;
-    Module1::Fore_Color = 0;
-    Module1::Back_Color = 0;
-    Module1::Fore_Red = Module1::Fore_Green = Module1::Fore_Blue = 0;
-    Module1::Back_Red = Module1::Back_Green = Module1::Back_Blue = 0;
-}
-
 void closeSideWindows()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -40,7 +30,6 @@ void closeSideWindows()
 
 Form3* openOptions(TestGame& game, platform::SideWindowRef& ref)
 {
-    ref = Form3::open(SideWindowServices {game.dialogs(), platform::DataFolder(game.folder()),
-                                          game.form().window()});
+    ref = Form3::open(game.form().sideWindowServices());
     return ref ? dynamic_cast<Form3*>(ref->content()) : nullptr;
 }

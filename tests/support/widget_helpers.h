@@ -1,5 +1,5 @@
-// Small helpers shared by the widget tests: colours and pixels, the
-// program-wide settings, and the side windows.
+// Small helpers shared by the widget tests: colours and pixels, and the side
+// windows.
 #pragma once
 
 #include "common/colour.h"
@@ -17,10 +17,6 @@ QColor qColour(ColourWord colour);
 
 // The pixels of one colour in an image.
 QList<QPoint> pixelsOf(const QImage& image, const QColor& colour);
-
-// Sets the style, both colours and the six components back to 0, as at the
-// start of a run.
-void resetSettings();
 
 // Destroys every side window still open, so that one test leaves none to
 // the next.

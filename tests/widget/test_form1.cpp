@@ -51,6 +51,7 @@ private Q_SLOTS:
 void TestForm1::startsWithTheSmallestMaze()
 {
     TestGame game(DataFiles::defaults("65280,16711680,2\r\n"));
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     Form1& f = game.form();
     QCOMPARE(f.window().size(), QSize(666, 386));
@@ -60,9 +61,9 @@ void TestForm1::startsWithTheSmallestMaze()
     QCOMPARE(f.Dig_Limit, 882);
     QCOMPARE(f.High_Score, 0);
     QCOMPARE(f.High_Name, std::string("<No One>"));
-    QCOMPARE(Module1::Fore_Color, 65280);
-    QCOMPARE(Module1::Back_Color, 16711680);
-    QCOMPARE(Module1::Style_Index, 2);
+    QCOMPARE(settings.Fore_Color, 65280);
+    QCOMPARE(settings.Back_Color, 16711680);
+    QCOMPARE(settings.Style_Index, 2);
     QCOMPARE(f.Cipher_Key.size(), std::size_t {22});
     QVERIFY(f.timer1().isEnabled());
     QCOMPARE(f.timer1().interval(), 100);
@@ -352,6 +353,7 @@ void TestForm1::dotLeavesNoGreenBehind()
 void TestForm1::clockWipeLeavesNoResidue()
 {
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     Form1& f = game.form();
     f.timer2().setEnabled(false);
@@ -364,8 +366,8 @@ void TestForm1::clockWipeLeavesNoResidue()
     const int top = 15 * f.Maze_Height + 30;
     platform::ImageSurface fresh;
     fresh.resize(f.window().size(), f.window().surface().image().devicePixelRatio());
-    fresh.setBackColor(Module1::Back_Color);
-    fresh.ForeColor = Module1::Fore_Color;
+    fresh.setBackColor(settings.Back_Color);
+    fresh.ForeColor = settings.Fore_Color;
     printClockLine(fresh, f.Maze_Height, ClockReading {1, 15});
 
     const QImage& shown = f.window().surface().image();
@@ -376,19 +378,20 @@ void TestForm1::clockWipeLeavesNoResidue()
 void TestForm1::focusRedrawsAndStartsTheClock()
 {
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     Form1& f = game.form();
     f.timer2().setEnabled(false);
     f.window().surface().Cls();
     const QImage blank = f.window().surface().image().copy();
 
-    Module1::Style_Index = 7;  // no such style: nothing is drawn
+    settings.Style_Index = 7;  // no such style: nothing is drawn
     f.Form_GotFocus();
     QVERIFY(f.timer2().isEnabled());
     QCOMPARE(f.window().surface().image(), blank);
 
     f.timer2().setEnabled(false);
-    Module1::Style_Index = 0;
+    settings.Style_Index = 0;
     f.Form_GotFocus();
     QVERIFY(f.timer2().isEnabled());
     QVERIFY(!pixelsOf(f.window().surface().image(), qColour(kGoalColour)).isEmpty());

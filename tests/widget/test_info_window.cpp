@@ -64,7 +64,7 @@ platform::Label* instructionsLabel(SideWindow* info)
 bool blankButTheDot(Form1& f, QString& why)
 {
     const QImage& image = f.window().surface().image();
-    const QColor back = platform::toQColor(Module1::Back_Color);
+    const QColor back = platform::toQColor(f.settings().Back_Color);
     const QColor dot = platform::toQColor(kPlayerColour);
     const float cx = cellCentreX(f.Player_X);
     const float cy = cellCentreY(f.Player_Y);
@@ -86,7 +86,6 @@ class TestInfoWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
     void cleanup();
     void keyIStopsTheClockBlanksAndShowsTheInstructions();
     void everyClickButOptionsCloses_data();
@@ -95,10 +94,6 @@ private Q_SLOTS:
     void clockResumesFromTheSameReading();
 };
 
-void TestInfoWindow::init()
-{
-    resetSettings();
-}
 
 void TestInfoWindow::cleanup()
 {

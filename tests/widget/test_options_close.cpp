@@ -39,7 +39,6 @@ class TestOptionsClose : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
     void cleanup();
     void styleEntries_data();
     void styleEntries();
@@ -50,10 +49,6 @@ private Q_SLOTS:
     void mainWindowRedrawsInTheNewStyle();
 };
 
-void TestOptionsClose::init()
-{
-    resetSettings();
-}
 
 void TestOptionsClose::cleanup()
 {
@@ -79,6 +74,7 @@ void TestOptionsClose::styleEntries()
     QFETCH(int, before);
     QFETCH(int, after);
     TestGame game(DataFiles::defaults("12648447,6299680," + std::to_string(before) + "\r\n"));
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     const std::string saved = game.fileBytes(kStyleFile);
     SideWindowRef ref;
@@ -93,7 +89,7 @@ void TestOptionsClose::styleEntries()
     QCOMPARE(there->geometry(), label);
     QTest::mouseClick(ref->windowHandle(), Qt::LeftButton, Qt::NoModifier, label.center());
 
-    QCOMPARE(Module1::Style_Index, after);
+    QCOMPARE(settings.Style_Index, after);
     for (int i = 0; i < 3; ++i)
         QCOMPARE(o->styleFrame(i)->solidFill(), i == after);
     QCOMPARE(game.fileBytes(kStyleFile), saved);
@@ -135,6 +131,7 @@ void TestOptionsClose::failedSaveIsReported()
 {
     QFETCH(bool, readOnlyFolder);
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     const std::string old = game.fileBytes(kStyleFile);
     if (!readOnlyFolder) {
@@ -167,8 +164,8 @@ void TestOptionsClose::failedSaveIsReported()
     QVERIFY2(message.contains(QLatin1String("Style.dat")), qPrintable(message));
     QVERIFY(mainShown);
     QTRY_VERIFY(ref.isNull());
-    QCOMPARE(Module1::Back_Color, RGB(97, 0, 0));
-    QCOMPARE(Module1::Style_Index, 1);
+    QCOMPARE(settings.Back_Color, RGB(97, 0, 0));
+    QCOMPARE(settings.Style_Index, 1);
     if (readOnlyFolder)
         QCOMPARE(game.fileBytes(kStyleFile), old);
 }
@@ -176,6 +173,7 @@ void TestOptionsClose::failedSaveIsReported()
 void TestOptionsClose::closeBoxSavesNothing()
 {
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     const std::string old = game.fileBytes(kStyleFile);
     SideWindowRef ref;
@@ -187,8 +185,8 @@ void TestOptionsClose::closeBoxSavesNothing()
     ref->close();
     QTRY_VERIFY(ref.isNull());
     QCOMPARE(game.fileBytes(kStyleFile), old);
-    QCOMPARE(Module1::Style_Index, 2);
-    QCOMPARE(Module1::Fore_Color, RGB(0, 0, 97));
+    QCOMPARE(settings.Style_Index, 2);
+    QCOMPARE(settings.Fore_Color, RGB(0, 0, 97));
     QVERIFY(game.dialogs().shown.empty());
 }
 
@@ -197,7 +195,7 @@ void TestOptionsClose::mainWindowRedrawsInTheNewStyle()
     TestGame game;  // style 1
     QVERIFY(game.start());
     Form1& f = game.form();
-    const QColor back = qColour(Module1::Back_Color);
+    const QColor back = qColour(f.settings().Back_Color);
     // Style 1 draws walls as strokes, which leave part of a wall cell's square
     // in the passage colour; style 2 fills every wall square.
     int wallX = -1, wallY = -1;

@@ -34,10 +34,10 @@ void moveOn(Form3& o, int bar, std::int16_t button, float y)
     }
 }
 
-std::int16_t& componentOf(int bar)
+std::int16_t& componentOf(Module1& settings, int bar)
 {
-    std::int16_t* const components[] = {nullptr, &Module1::Fore_Red, &Module1::Fore_Green, &Module1::Fore_Blue,
-                                        nullptr, &Module1::Back_Red, &Module1::Back_Green, &Module1::Back_Blue};
+    std::int16_t* const components[] = {nullptr, &settings.Fore_Red, &settings.Fore_Green, &settings.Fore_Blue,
+                                        nullptr, &settings.Back_Red, &settings.Back_Green, &settings.Back_Blue};
     return *components[bar];
 }
 
@@ -79,7 +79,6 @@ class TestOptionsWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
     void cleanup();
     void pickRule_data();
     void pickRule();
@@ -92,10 +91,6 @@ private Q_SLOTS:
     void mainWindowTakesNoKeysWhileOpen();
 };
 
-void TestOptionsWindow::init()
-{
-    resetSettings();
-}
 
 void TestOptionsWindow::cleanup()
 {
@@ -149,20 +144,21 @@ void TestOptionsWindow::pickOnEachBar()
     const int other = first + (channel + 2) % 3;  // Picture2 then Picture1, and so on
     // The default Style.dat holds other colours; they do not seed the components.
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
-    const ColourWord untouched = fore ? Module1::Back_Color : Module1::Fore_Color;
+    const ColourWord untouched = fore ? settings.Back_Color : settings.Fore_Color;
     SideWindowRef ref;
     Form3* o = openOptions(game, ref);
     QVERIFY(o);
-    ColourWord& colour = fore ? Module1::Fore_Color : Module1::Back_Color;
+    ColourWord& colour = fore ? settings.Fore_Color : settings.Back_Color;
     const QImage& preview = o->picture(fore ? 4 : 8)->drawing();
     for (int b : kAllBars)
         QCOMPARE(pickRows(o->picture(b)), QList<int>());
 
     moveOn(*o, bar, 1, 600.0f);
-    QCOMPARE(componentOf(bar), 97);
+    QCOMPARE(componentOf(settings, bar), 97);
     QCOMPARE(colour, withChannel(0, channel, 97));
-    QCOMPARE(fore ? Module1::Back_Color : Module1::Fore_Color, untouched);
+    QCOMPARE(fore ? settings.Back_Color : settings.Fore_Color, untouched);
     QVERIFY(allOf(preview, qColour(colour)));
     if (!fore)
         QVERIFY(allOf(game.form().window().surface().image(), qColour(colour)));
@@ -170,12 +166,12 @@ void TestOptionsWindow::pickOnEachBar()
 
     // A second pick on the bar moves its line.
     moveOn(*o, bar, 1, 900.0f);
-    QCOMPARE(componentOf(bar), 146);
+    QCOMPARE(componentOf(settings, bar), 146);
     QCOMPARE(pickRows(o->picture(bar)), QList<int>({60}));
 
     // A pick on another bar of the colour keeps this one's component and line.
     moveOn(*o, other, 1, 300.0f);
-    QCOMPARE(componentOf(other), 49);
+    QCOMPARE(componentOf(settings, other), 49);
     QCOMPARE(colour, withChannel(withChannel(0, channel, 146), (channel + 2) % 3, 49));
     QVERIFY(allOf(preview, qColour(colour)));
     if (!fore)
@@ -208,26 +204,27 @@ void TestOptionsWindow::moveWithoutPickSetsThePreview()
     QFETCH(int, button);
     QFETCH(float, y);
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     SideWindowRef ref;
     Form3* o = openOptions(game, ref);
     QVERIFY(o);
-    Module1::Fore_Red = 10, Module1::Fore_Green = 20, Module1::Fore_Blue = 30;
-    Module1::Back_Red = 40, Module1::Back_Green = 50, Module1::Back_Blue = 60;
+    settings.Fore_Red = 10, settings.Fore_Green = 20, settings.Fore_Blue = 30;
+    settings.Back_Red = 40, settings.Back_Green = 50, settings.Back_Blue = 60;
     // Colours the previews do not show yet, and that no pick would give.
-    Module1::Fore_Color = RGB(1, 2, 3);
-    Module1::Back_Color = RGB(4, 5, 6);
+    settings.Fore_Color = RGB(1, 2, 3);
+    settings.Back_Color = RGB(4, 5, 6);
 
     moveOn(*o, bar, static_cast<std::int16_t>(button), y);
 
-    QCOMPARE(Module1::Fore_Red, 10);
-    QCOMPARE(Module1::Fore_Green, 20);
-    QCOMPARE(Module1::Fore_Blue, 30);
-    QCOMPARE(Module1::Back_Red, 40);
-    QCOMPARE(Module1::Back_Green, 50);
-    QCOMPARE(Module1::Back_Blue, 60);
-    QCOMPARE(Module1::Fore_Color, RGB(1, 2, 3));
-    QCOMPARE(Module1::Back_Color, RGB(4, 5, 6));
+    QCOMPARE(settings.Fore_Red, 10);
+    QCOMPARE(settings.Fore_Green, 20);
+    QCOMPARE(settings.Fore_Blue, 30);
+    QCOMPARE(settings.Back_Red, 40);
+    QCOMPARE(settings.Back_Green, 50);
+    QCOMPARE(settings.Back_Blue, 60);
+    QCOMPARE(settings.Fore_Color, RGB(1, 2, 3));
+    QCOMPARE(settings.Back_Color, RGB(4, 5, 6));
     QCOMPARE(pickRows(o->picture(bar)), QList<int>());
     if (bar < 4) {
         QVERIFY(allOf(o->picture(4)->drawing(), qColour(RGB(1, 2, 3))));
@@ -241,6 +238,7 @@ void TestOptionsWindow::moveWithoutPickSetsThePreview()
 void TestOptionsWindow::mouseDragPicks()
 {
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     SideWindowRef ref;
     Form3* o = openOptions(game, ref);
@@ -256,26 +254,26 @@ void TestOptionsWindow::mouseDragPicks()
     QTest::mouseMove(window, onBar(2, 19));
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, onBar(2, 19));
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, onBar(2, 19));
-    QCOMPARE(Module1::Fore_Green, 0);
+    QCOMPARE(settings.Fore_Green, 0);
     QCOMPARE(pickRows(o->picture(2)), QList<int>());
 
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, onBar(2, 19));
     QTest::mouseMove(window, onBar(2, 40));
-    QCOMPARE(Module1::Fore_Green, 97);
-    QCOMPARE(Module1::Fore_Color, RGB(0, 97, 0));
+    QCOMPARE(settings.Fore_Green, 97);
+    QCOMPARE(settings.Fore_Color, RGB(0, 97, 0));
     QCOMPARE(pickRows(o->picture(2)), QList<int>({40}));
     // Held over the red bar, the pointer still belongs to the green one.
     QTest::mouseMove(window, onBar(1, 60));
-    QCOMPARE(Module1::Fore_Green, 146);
-    QCOMPARE(Module1::Fore_Red, 0);
+    QCOMPARE(settings.Fore_Green, 146);
+    QCOMPARE(settings.Fore_Red, 0);
     QCOMPARE(pickRows(o->picture(1)), QList<int>());
     QCOMPARE(pickRows(o->picture(2)), QList<int>({60}));
     // Above the bar: nothing.
     QTest::mouseMove(window, onBar(2, -10));
-    QCOMPARE(Module1::Fore_Green, 146);
+    QCOMPARE(settings.Fore_Green, 146);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, onBar(2, -10));
     QTest::mouseMove(window, onBar(2, 20));
-    QCOMPARE(Module1::Fore_Green, 146);
+    QCOMPARE(settings.Fore_Green, 146);
     QCOMPARE(pickRows(o->picture(2)), QList<int>({60}));
     QVERIFY(allOf(o->picture(4)->drawing(), qColour(RGB(0, 146, 0))));
     ref->close();
@@ -284,6 +282,7 @@ void TestOptionsWindow::mouseDragPicks()
 void TestOptionsWindow::reopeningKeepsComponentsWithoutPickLines()
 {
     TestGame game;
+    Module1& settings = game.form().settings();
     QVERIFY(game.start());
     SideWindowRef ref;
     Form3* o = openOptions(game, ref);
@@ -296,9 +295,9 @@ void TestOptionsWindow::reopeningKeepsComponentsWithoutPickLines()
 
     o = openOptions(game, ref);
     QVERIFY(o);
-    QCOMPARE(Module1::Fore_Red, 49);
-    QCOMPARE(Module1::Fore_Green, 97);
-    QCOMPARE(Module1::Back_Green, 146);
+    QCOMPARE(settings.Fore_Red, 49);
+    QCOMPARE(settings.Fore_Green, 97);
+    QCOMPARE(settings.Back_Green, 146);
     QVERIFY(allOf(o->picture(4)->drawing(), qColour(RGB(49, 97, 0))));
     QVERIFY(allOf(o->picture(8)->drawing(), qColour(RGB(0, 146, 0))));
     for (int bar : kAllBars) {

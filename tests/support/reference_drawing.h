@@ -1,6 +1,8 @@
 // The three drawing styles exactly as the game first drew them: stroke by
-// stroke and box by box through the surface. Slow at large sizes, but plain
-// to check against the rules; the fast renderer must give the same pixels.
+// stroke and box by box through the surface, over the whole picture. Slow
+// at large sizes, but plain to check against the rules: the game's drawing,
+// cell by cell, must give the same pixels, and the benchmarks measure it
+// against this.
 #pragma once
 
 #include "render/maze_renderer.h"

@@ -1,4 +1,6 @@
-#include "render/reference_renderer.h"
+// The oracle: every stroke and box of a style drawn whole, in the order the
+// game first drew them.
+#include "support/reference_drawing.h"
 
 #include "play/movement.h"
 #include "render/surface.h"
