@@ -2,6 +2,8 @@
 // game, and the polling waits built on it.
 #include "e2e/screen_reading.h"
 
+#include "support/maze_shape.h"
+
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -132,52 +134,9 @@ std::optional<Maze> readSquares(const QImage& image, int W, int H, const Palette
     return maze;
 }
 
-QString frameProblem(const Maze& maze)
+QString shapeProblem(const Maze& maze)
 {
-    for (int x = 0; x <= maze.W; ++x) {
-        for (int y : {0, maze.H}) {
-            if (maze.isOpen({x, y}))
-                return QStringLiteral("frame cell (%1, %2) is open").arg(x).arg(y);
-        }
-    }
-    for (int y = 0; y <= maze.H; ++y) {
-        for (int x : {0, maze.W}) {
-            if (maze.isOpen({x, y}))
-                return QStringLiteral("frame cell (%1, %2) is open").arg(x).arg(y);
-        }
-    }
-    return {};
-}
-
-QString treeProblem(const Maze& maze)
-{
-    int cells = 0;
-    int contacts = 0;
-    std::optional<QPoint> first;
-    for (int y = 0; y <= maze.H; ++y) {
-        for (int x = 0; x <= maze.W; ++x) {
-            if (!maze.isOpen({x, y}))
-                continue;
-            ++cells;
-            if (!first)
-                first = QPoint(x, y);
-            contacts += maze.isOpen({x + 1, y}) + maze.isOpen({x, y + 1});
-        }
-    }
-    if (!first)
-        return QStringLiteral("the maze has no passage");
-    const int missed = unreachableCells(maze, *first);
-    if (missed != 0)
-        return QStringLiteral("%1 of %2 passage cells cannot be reached from (%3, %4)")
-            .arg(missed)
-            .arg(cells)
-            .arg(first->x())
-            .arg(first->y());
-    if (contacts != cells - 1)
-        return QStringLiteral("%1 passage cells touch by a side %2 times: the passages form loops")
-            .arg(cells)
-            .arg(contacts);
-    return {};
+    return mazeShape(maze.W, maze.H, [&maze](int x, int y) { return maze.isOpen({x, y}); }).problem;
 }
 
 std::optional<QPoint> startCell(const Maze& maze)
@@ -187,28 +146,6 @@ std::optional<QPoint> startCell(const Maze& maze)
             return c;
     }
     return std::nullopt;
-}
-
-int unreachableCells(const Maze& maze, QPoint from)
-{
-    std::vector<bool> seen(maze.open.size(), false);
-    std::vector<QPoint> todo {from};
-    seen[maze.index(from)] = true;
-    while (!todo.empty()) {
-        const QPoint c = todo.back();
-        todo.pop_back();
-        for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const QPoint next = c + step;
-            if (maze.isOpen(next) && !seen[maze.index(next)]) {
-                seen[maze.index(next)] = true;
-                todo.push_back(next);
-            }
-        }
-    }
-    int missed = 0;
-    for (std::size_t i = 0; i < seen.size(); ++i)
-        missed += maze.open[i] && !seen[i];
-    return missed;
 }
 
 std::optional<Dot> findDot(const QImage& image, const QColor& colour)

@@ -66,16 +66,10 @@ std::optional<Maze> readMaze(const QImage& image, int W, int H, const Palette& p
 // the high-score line.
 std::optional<Maze> readSquares(const QImage& image, int W, int H, const Palette& palette, QString* why);
 
-// Empty when the outer frame is all wall, else what is wrong.
-QString frameProblem(const Maze& maze);
-// Empty when the passages form one tree: connected, with one side contact
-// fewer than there are passage cells.
-QString treeProblem(const Maze& maze);
+// Empty when the maze has the shape of a dug maze, else what is wrong.
+QString shapeProblem(const Maze& maze);
 
 std::optional<QPoint> startCell(const Maze& maze);
-// The open cells that cannot be reached from `from` by steps between open
-// neighbours; a dug maze has none.
-int unreachableCells(const Maze& maze, QPoint from);
 
 // A dot of one colour: the box around all pixels of that colour, and the
 // cell whose centre it sits on when it is a single small disc there.

@@ -106,10 +106,8 @@ private Q_SLOTS:
         QVERIFY2(scene, qPrintable(why));
         const Maze& maze = scene->maze;
         const QImage& image = scene->image;
-        const QString frame = frameProblem(maze);
-        QVERIFY2(frame.isEmpty(), qPrintable(frame));
-        const int missed = unreachableCells(maze, scene->start);
-        QVERIFY2(missed == 0, qPrintable(QStringLiteral("%1 passage cells cannot be reached from the start").arg(missed)));
+        const QString shape = shapeProblem(maze);
+        QVERIFY2(shape.isEmpty(), qPrintable(shape));
 
         const std::optional<Dot> goal = findDot(image, kGoal);
         QVERIFY2(goal && goal->single, qPrintable(QStringLiteral("the blue dot is ") + where(goal)));
@@ -160,8 +158,8 @@ private Q_SLOTS:
             const std::optional<Maze> exact = readSquares(scene->image, kStartW, kStartH, pale_, &why);
             QVERIFY2(exact, qPrintable(why));
             QVERIFY2(*exact == scene->maze, "the squares disagree with the cell centres");
-            for (const QString& problem : {frameProblem(*exact), treeProblem(*exact)})
-                QVERIFY2(problem.isEmpty(), qPrintable(problem));
+            const QString shape = shapeProblem(*exact);
+            QVERIFY2(shape.isEmpty(), qPrintable(shape));
         } else {
             const StyleCheck check = checkStyle(scene->image, scene->maze, pale_, style);
             QVERIFY2(check.problem.isEmpty(), qPrintable(check.problem));
@@ -346,8 +344,8 @@ private Q_SLOTS:
             waitForScene(*session_, *window, settled, W, H, pale_, &before->maze, kWaitMs, &why);
         QVERIFY2(after, qPrintable(QStringLiteral("after resizing: ") + why));
         QCOMPARE(session_->clientSize(*window), settled);
-        const QString frame = frameProblem(after->maze);
-        QVERIFY2(frame.isEmpty(), qPrintable(frame));
+        const QString shape = shapeProblem(after->maze);
+        QVERIFY2(shape.isEmpty(), qPrintable(shape));
         const std::optional<Dot> goal = findDot(after->image, kGoal);
         QVERIFY2(goal && goal->single, qPrintable(QStringLiteral("the blue dot is ") + where(goal)));
         QCOMPARE(goal->cell.x(), W - 1);

@@ -4,6 +4,7 @@
 // random source.
 #include "maze/generator.h"
 #include "maze/maze_grid.h"
+#include "support/maze_shape.h"
 #include "support/scripted_random.h"
 
 #include <QPoint>
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <deque>
 #include <vector>
 
 namespace {
@@ -67,76 +67,16 @@ void dirtyEverything(MazeGrid& maze)
             maze(x, y) = static_cast<std::int16_t>(1 + (x + y) % 5);
 }
 
-// What the shape checks found in one maze; empty strings mean no fault.
-struct Shape {
-    QString fault;
-    int passages = 0;
-};
-
-// Checks the shape every generated maze must have: walls on and outside the
-// frame, cell values 0 or 1, one connected network without loops, and no
-// 2 x 2 block of passage. `margin` extra columns and rows beyond the frame
-// are searched for stray passages.
-Shape checkShape(const MazeGrid& maze, int W, int H, int margin)
+// Cell values 0 or 1 only, and the shape of a dug maze. `margin` extra
+// columns and rows beyond the frame are searched for stray passages.
+MazeShape checkShape(const MazeGrid& maze, int W, int H, int margin)
 {
-    Shape s;
-    const int lastX = std::min(W + margin, MazeGrid::kSize - 1);
-    const int lastY = std::min(H + margin, MazeGrid::kSize - 1);
-    QPoint first(-1, -1);
-    for (int y = 0; y <= lastY; ++y) {
-        for (int x = 0; x <= lastX; ++x) {
-            const std::int16_t v = maze(x, y);
-            if (v != 0 && v != 1)
-                return {QStringLiteral("cell (%1, %2) holds %3").arg(x).arg(y).arg(v), 0};
-            if (v == 0)
-                continue;
-            if (x < 1 || x > W - 1 || y < 1 || y > H - 1)
-                return {QStringLiteral("passage outside the dug area at (%1, %2)").arg(x).arg(y), 0};
-            ++s.passages;
-            if (first.x() < 0)
-                first = QPoint(x, y);
-        }
-    }
-    if (s.passages == 0)
-        return {QStringLiteral("no passage at all"), 0};
-
-    int edges = 0;
-    for (int y = 1; y < H; ++y) {
-        for (int x = 1; x < W; ++x) {
-            if (maze(x, y) == 0)
-                continue;
-            edges += maze(x + 1, y) != 0;
-            edges += maze(x, y + 1) != 0;
-            if (maze(x + 1, y) && maze(x, y + 1) && maze(x + 1, y + 1))
-                return {QStringLiteral("2 x 2 block of passage at (%1, %2)").arg(x).arg(y), 0};
-        }
-    }
-    if (edges != s.passages - 1)
-        return {QStringLiteral("%1 passages joined by %2 sides: not a tree").arg(s.passages).arg(edges), 0};
-
-    std::vector<char> seen(static_cast<std::size_t>(W + 1) * (H + 1), 0);
-    auto mark = [&](int x, int y) {
-        char& m = seen[static_cast<std::size_t>(y) * (W + 1) + x];
-        const bool fresh = m == 0;
-        m = 1;
-        return fresh;
-    };
-    std::deque<QPoint> queue {first};
-    mark(first.x(), first.y());
-    int reached = 0;
-    while (!queue.empty()) {
-        const QPoint p = queue.front();
-        queue.pop_front();
-        ++reached;
-        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const QPoint q = p + step;
-            if (maze(q.x(), q.y()) != 0 && mark(q.x(), q.y()))
-                queue.push_back(q);
-        }
-    }
-    if (reached != s.passages)
-        return {QStringLiteral("only %1 of %2 passages connected").arg(reached).arg(s.passages), 0};
-    return s;
+    for (int y = 0; y < MazeGrid::kSize; ++y)
+        for (int x = 0; x < MazeGrid::kSize && x <= W + margin && y <= H + margin; ++x)
+            if (maze(x, y) != 0 && maze(x, y) != 1)
+                return {QStringLiteral("cell (%1, %2) holds %3").arg(x).arg(y).arg(maze(x, y)), 0};
+    return mazeShape(
+        W, H, [&maze](int x, int y) { return maze.at(x, y) != 0; }, std::min(margin, MazeGrid::kSize - 1 - std::min(W, H)));
 }
 
 QPoint expectedStart(const MazeGrid& maze)
@@ -258,7 +198,7 @@ void TestMaze::clearReachesEveryWrittenCell()
     std::int16_t goalY = 0;
     digMaze(*maze, 200, 150, 30000, random, goalY);
     digMaze(*maze, 42, 21, 882, random, goalY);
-    QCOMPARE(checkShape(*maze, 42, 21, 200).fault, QString());
+    QCOMPARE(checkShape(*maze, 42, 21, 200).problem, QString());
 }
 
 void TestMaze::canDig_data()
@@ -498,8 +438,8 @@ void TestMaze::generatedMazes()
 
         // The first maze follows a dirty grid: search all of it for leftovers.
         const int margin = seed == 1 ? MazeGrid::kSize : 2;
-        const Shape shape = checkShape(maze, W, H, margin);
-        QVERIFY2(shape.fault.isEmpty(), qPrintable(where + shape.fault));
+        const MazeShape shape = checkShape(maze, W, H, margin);
+        QVERIFY2(shape.problem.isEmpty(), qPrintable(where + shape.problem));
         QVERIFY2(shape.passages < digLimit, qPrintable(where + QString::number(shape.passages)));
 
         const QPoint start(out.startX, out.startY);

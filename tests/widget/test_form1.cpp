@@ -32,7 +32,7 @@ private Q_SLOTS:
     void startUpLoadsThenMakesTheMazeThenTakesTheFocus();
     void iconFollowsTheFirstPicture();
     void longNameIsCut();
-    void minimisedWindowIgnoresResizes();
+    void minimisedWindowWaitsForTheRestore();
     void badDataFileStopsTheStart_data();
     void badDataFileStopsTheStart();
     void tooSmallWindowSnapsBackWidthFirst();
@@ -124,7 +124,7 @@ void TestForm1::longNameIsCut()
     QVERIFY(game.dialogs().shown.empty());
 }
 
-void TestForm1::minimisedWindowIgnoresResizes()
+void TestForm1::minimisedWindowWaitsForTheRestore()
 {
     TestGame game;
     QVERIFY(game.start());
@@ -138,6 +138,10 @@ void TestForm1::minimisedWindowIgnoresResizes()
     QCOMPARE(f.Time_Minutes, 4);
     QCOMPARE(f.Goal_Y, goalY);
     QCOMPARE(f.window().size(), QSize(666, 386));
+    // The restore deals a new maze at 00:00, though it brings no resize.
+    f.window().setWindowState(Qt::WindowNoState);
+    QCOMPARE(f.Time_Minutes, 0);
+    QVERIFY(f.timer2().isEnabled());
 }
 
 void TestForm1::badDataFileStopsTheStart_data()
