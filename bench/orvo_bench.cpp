@@ -77,6 +77,24 @@ void newGame(benchmark::State& state, int style, Size size, qreal ratio)
     }
 }
 
+// As dragging a window's edge does it: every step a little larger or
+// smaller than the last, from the start size to a maximised window and back.
+void drag(benchmark::State& state, int style, qreal ratio)
+{
+    Game game({126, 66}, ratio);
+    int step = 0;
+    for (auto _ : state) {
+        const int along = step < 40 ? step : 80 - step;
+        step = (step + 1) % 80;
+        game.width = static_cast<std::int16_t>(42 + 5 * along);
+        game.height = static_cast<std::int16_t>(21 + 2 * along);
+        game.surface.resize(QSize((game.width + 2) * 15 + 7, (game.height + 4) * 15 + 3), ratio);
+        game.surface.Cls();
+        game.generate();
+        drawInStyle(game.surface, game.scene(), static_cast<std::int16_t>(style - 1));
+    }
+}
+
 void generate(benchmark::State& state, Size size)
 {
     Game game(size, 1.0);
@@ -165,6 +183,11 @@ void registerAll()
                                              size, ratio)
                     ->Unit(benchmark::kMillisecond);
             }
+    for (int style : {1, 2, 3})
+        for (int ratio : {1, 2})
+            benchmark::RegisterBenchmark(("Drag/" + std::to_string(style) + "/" + std::to_string(ratio)).c_str(), drag,
+                                         style, ratio)
+                ->Unit(benchmark::kMillisecond);
     for (Size size : kSizes)
         benchmark::RegisterBenchmark(("Generate/" + sizeName(size)).c_str(), generate, size)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FirstPicture", firstPicture)->Unit(benchmark::kMillisecond);

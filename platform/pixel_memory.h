@@ -1,8 +1,9 @@
-// Memory for the large pictures. It is mapped from the system in one call
-// with every page made ready at once, and kept for the next picture when
-// that one fits: a window dragged to a new size makes a new picture at every
-// step, and fresh pages, faulted in one by one as the drawing first reaches
-// them, would otherwise cost several times the drawing itself.
+// Memory for the large pictures. It is mapped from the system with room to
+// grow, its pages made ready in one call as pictures first reach them, and
+// kept for the next picture when that one fits: a window dragged to a new
+// size makes a new picture at every step, and fresh pages, faulted in one by
+// one as the drawing first reaches them, would otherwise cost several times
+// the drawing itself.
 #pragma once
 
 #include <QImage>
