@@ -61,6 +61,32 @@ void copyRow(QRgb* to, const QRgb* from, int count)
     std::memcpy(to + count - kBlock, from + count - kBlock, kBlock * sizeof(QRgb));
 }
 
+// One picture row of a row of cells side by side: a cell's tile is `width`
+// pixels wide and its pixels are copied unless it lets what lies beneath
+// show through. The widths are fixed at whole pixel ratios, where copies of
+// a width known here are a few vector moves each.
+struct Run {
+    const QRgb* pixels;  // null for a tile that lets what lies beneath show
+    int stride;          // the tile's width
+    int width;           // what shows of it
+};
+
+template <int Width>
+void copyRun(QRgb* target, const std::vector<Run>& runs, int row)
+{
+    for (const Run& run : runs) {
+        if constexpr (Width > 0) {
+            if (run.pixels)
+                std::memcpy(target, run.pixels + row * Width, Width * sizeof(QRgb));
+            target += Width;
+        } else {
+            if (run.pixels)
+                copyRow(target, run.pixels + row * run.stride, run.width);
+            target += run.width;
+        }
+    }
+}
+
 }  // namespace
 
 QRect CellTiles::deviceArea(const CellGrid& grid, qreal ratio)
@@ -176,55 +202,55 @@ std::size_t CellTiles::tile(const CellGrid& grid, CellLook look, int phaseX, int
 void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> beneath)
 {
     keepFor(grid, picture.devicePixelRatio());
-    // Where each column falls, cut at the picture's edge.
-    struct Column {
-        int left;
-        int width;
-        int phase;
-    };
-    std::vector<Column> columns;
+    // The columns that show, and where; the picture's edge may cut the last.
+    std::vector<int> lefts;
+    std::vector<int> widths;
     for (int c = 0; c < grid.columns; ++c) {
         const int n = grid.firstColumn + c;
         const int left = start(n, ratio_);
-        columns.push_back(Column {left, std::min(start(n + 1, ratio_), picture.width()) - left, n % period_});
+        if (left >= picture.width())
+            break;
+        lefts.push_back(left);
+        widths.push_back(std::min(start(n + 1, ratio_), picture.width()) - left);
     }
+    const std::size_t shown = lefts.size();
+    // At a whole pixel ratio every cell is as wide as every other.
+    const bool alike = std::all_of(widths.begin(), widths.end(), [&](int w) { return w == widths.front(); });
 
-    // The tiles of one row of cells, found before any is copied: finding one
-    // may draw it, which may move the others.
-    std::vector<std::size_t> rowTiles(static_cast<std::size_t>(grid.columns));
-    struct Placed {
-        const QRgb* pixels;
-        int width;
-        bool opaque;
-    };
-    std::vector<Placed> placed(static_cast<std::size_t>(grid.columns));
+    std::vector<std::size_t> rowTiles(shown);
+    std::vector<Run> runs(shown);
+    std::vector<std::size_t> seeThrough;
     for (int r = 0; r < grid.rows; ++r) {
         const int n = grid.firstRow + r;
         const int top = start(n, ratio_);
         const int bottom = std::min(start(n + 1, ratio_), picture.height());
-        const int phaseY = n % period_;
-        for (int c = 0; c < grid.columns; ++c) {
-            const CellLook look = grid.looks[static_cast<std::size_t>(r * grid.columns + c)];
-            rowTiles[static_cast<std::size_t>(c)] = tile(grid, look, columns[static_cast<std::size_t>(c)].phase, phaseY);
+        // Found before any is copied: finding a tile may draw it, which may
+        // move the others.
+        for (std::size_t c = 0; c < shown; ++c) {
+            const CellLook look = grid.looks[static_cast<std::size_t>(r * grid.columns) + c];
+            rowTiles[c] = tile(grid, look, (grid.firstColumn + static_cast<int>(c)) % period_, n % period_);
         }
-        for (int c = 0; c < grid.columns; ++c) {
-            const Tile& t = tiles_[rowTiles[static_cast<std::size_t>(c)]];
-            placed[static_cast<std::size_t>(c)] = Placed {t.pixels.data(), t.width, t.opaque};
+        seeThrough.clear();
+        for (std::size_t c = 0; c < shown; ++c) {
+            const Tile& t = tiles_[rowTiles[c]];
+            runs[c] = Run {t.opaque ? t.pixels.data() : nullptr, t.width, widths[c]};
+            if (!t.opaque)
+                seeThrough.push_back(c);
         }
         for (int y = top; y < bottom; ++y) {
-            QRgb* const target = reinterpret_cast<QRgb*>(picture.scanLine(y));
-            for (int c = 0; c < grid.columns; ++c) {
-                const Column& column = columns[static_cast<std::size_t>(c)];
-                if (column.width <= 0)
-                    continue;
-                const Placed& t = placed[static_cast<std::size_t>(c)];
-                const QRgb* from = t.pixels + (y - top) * t.width;
-                QRgb* to = target + column.left;
-                if (t.opaque) {
-                    copyRow(to, from, column.width);
-                    continue;
-                }
-                for (int i = 0; i < column.width; ++i) {
+            QRgb* const target = reinterpret_cast<QRgb*>(picture.scanLine(y)) + lefts.front();
+            const int row = y - top;
+            if (alike && widths.front() == 15)
+                copyRun<15>(target, runs, row);
+            else if (alike && widths.front() == 30)
+                copyRun<30>(target, runs, row);
+            else
+                copyRun<0>(target, runs, row);
+            for (const std::size_t c : seeThrough) {
+                const Tile& t = tiles_[rowTiles[c]];
+                const QRgb* from = t.pixels.data() + row * t.width;
+                QRgb* to = target + (lefts[c] - lefts.front());
+                for (int i = 0; i < widths[c]; ++i) {
                     if (from[i] != 0)
                         to[i] = from[i];
                     else if (beneath)

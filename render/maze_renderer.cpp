@@ -51,12 +51,12 @@ bool wallStroke(const MazeScene& scene, int ax, int ay, int bx, int by)
 
 // Inside the frame every stroke between two walls is drawn: the strokes of
 // a cell there follow from which of its 3 x 3 neighbourhood are walls, bit
-// 3 (dy + 1) + (dx + 1) for the neighbour at (dx, dy).
+// 3 (dx + 1) + (dy + 1) for the neighbour at (dx, dy), column by column.
 std::array<CellLook, 512> wallStrokesInside()
 {
     std::array<CellLook, 512> looks {};
     for (int walls = 0; walls < 512; ++walls) {
-        auto wall = [walls](int dx, int dy) { return (walls >> (3 * (dy + 1) + dx + 1)) & 1; };
+        auto wall = [walls](int dx, int dy) { return (walls >> (3 * (dx + 1) + dy + 1)) & 1; };
         for (std::size_t n = 0; n < std::size(kNeighbourStrokes); ++n) {
             const CellStroke& k = kNeighbourStrokes[n];
             if (wall(k.x1, k.y1) && wall(k.x2, k.y2))
@@ -66,19 +66,10 @@ std::array<CellLook, 512> wallStrokesInside()
     return looks;
 }
 
-CellLook styleOneLook(const MazeScene& scene, int x, int y)
+// Near the frame the loops' bounds decide as well.
+CellLook wallStrokesNearTheFrame(const MazeScene& scene, int x, int y)
 {
-    static const std::array<CellLook, 512> inside = wallStrokesInside();
-    const MazeGrid& m = scene.maze;
-    const CellLook fill = x <= scene.width && y <= scene.height ? kFillFirst : kFillNone;
-    if (x >= 1 && y >= 1 && x < scene.width && y < scene.height) {
-        int walls = 0;
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                walls |= (m(x + dx, y + dy) == 0) << (3 * (dy + 1) + dx + 1);
-        return fill | inside[static_cast<std::size_t>(walls)];
-    }
-    CellLook look = fill;
+    CellLook look = 0;
     for (std::size_t n = 0; n < std::size(kNeighbourStrokes); ++n) {
         const CellStroke& k = kNeighbourStrokes[n];
         if (wallStroke(scene, x + k.x1, y + k.y1, x + k.x2, y + k.y2))
@@ -119,9 +110,26 @@ CellGrid styleOneCells(const MazeScene& scene)
     grid.strokes = kNeighbourStrokes;
     grid.strokeColour = scene.backColor;
     grid.fills[0] = scene.foreColor;
-    for (int y = 0; y < grid.rows; ++y)
-        for (int x = 0; x < grid.columns; ++x)
-            grid.looks.push_back(styleOneLook(scene, x, y));
+    static const std::array<CellLook, 512> inside = wallStrokesInside();
+    const MazeGrid& m = scene.maze;
+    for (int y = 0; y < grid.rows; ++y) {
+        const CellLook fill = y <= scene.height ? kFillFirst : kFillNone;
+        if (y < 1 || y >= scene.height) {
+            for (int x = 0; x < grid.columns; ++x)
+                grid.looks.push_back((x <= scene.width ? fill : kFillNone) | wallStrokesNearTheFrame(scene, x, y));
+            continue;
+        }
+        // Along the row the neighbourhood moves on by a column at a time.
+        auto column = [&m, y](int x) { return (m(x, y - 1) == 0) | (m(x, y) == 0) << 1 | (m(x, y + 1) == 0) << 2; };
+        int walls = column(0) << 3 | column(1) << 6;
+        grid.looks.push_back(fill | wallStrokesNearTheFrame(scene, 0, y));
+        for (int x = 1; x < scene.width; ++x) {
+            walls = walls >> 3 | column(x + 1) << 6;
+            grid.looks.push_back(fill | inside[static_cast<std::size_t>(walls)]);
+        }
+        for (int x = scene.width; x < grid.columns; ++x)
+            grid.looks.push_back((x <= scene.width ? fill : kFillNone) | wallStrokesNearTheFrame(scene, x, y));
+    }
     return grid;
 }
 
