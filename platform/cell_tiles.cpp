@@ -45,22 +45,6 @@ float centre(int n)
     return static_cast<float>(kCellPitch * n + kCellPitch) + kCellPitch / 2.0f;
 }
 
-// Copies one row of a tile. A picture row is a few hundred of these short
-// copies, so they are made in blocks of eight pixels, the last one
-// overlapping, which the compiler turns into a few vector moves, rather than
-// a call each.
-void copyRow(QRgb* to, const QRgb* from, int count)
-{
-    constexpr int kBlock = 8;
-    if (count < kBlock) {
-        std::copy_n(from, count, to);
-        return;
-    }
-    for (int i = 0; i + kBlock < count; i += kBlock)
-        std::memcpy(to + i, from + i, kBlock * sizeof(QRgb));
-    std::memcpy(to + count - kBlock, from + count - kBlock, kBlock * sizeof(QRgb));
-}
-
 // One picture row of a row of cells side by side: a cell's tile is `width`
 // pixels wide and its pixels are copied unless it lets what lies beneath
 // show through. The widths are fixed at whole pixel ratios, where copies of
@@ -81,7 +65,7 @@ void copyRun(QRgb* target, const std::vector<Run>& runs, int row)
             target += Width;
         } else {
             if (run.pixels)
-                copyRow(target, run.pixels + row * run.stride, run.width);
+                std::memcpy(target, run.pixels + row * run.stride, static_cast<std::size_t>(run.width) * sizeof(QRgb));
             target += run.width;
         }
     }
