@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 #include <sys/mman.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -31,12 +30,6 @@ constexpr bool kSanitized = false;
 constexpr bool kSanitized = false;
 #endif
 
-std::size_t pageRounded(std::size_t bytes)
-{
-    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    return (bytes + page - 1) / page * page;
-}
-
 }  // namespace
 
 // A mapping with its start on a huge page, so that the system can back the
@@ -45,14 +38,18 @@ std::size_t pageRounded(std::size_t bytes)
 struct PixelStore::Mapping {
     static constexpr std::size_t kHugePage = 2 * 1024 * 1024;
 
-    static std::shared_ptr<Mapping> make(std::size_t length)
+    // Whole huge pages: the system makes a huge page ready all at once, so
+    // what is made ready and given back is counted in them.
+    static std::size_t hugeRounded(std::size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+
+    static std::shared_ptr<Mapping> make(std::size_t bytes)
     {
+        const std::size_t length = hugeRounded(bytes);
         const std::size_t mappedLength = length + kHugePage;
         void* mapped = mmap(nullptr, mappedLength, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (mapped == MAP_FAILED)
             return nullptr;
-        auto* start = reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(mapped) + kHugePage - 1)
-                                              / kHugePage * kHugePage);
+        auto* start = reinterpret_cast<char*>(hugeRounded(reinterpret_cast<std::uintptr_t>(mapped)));
         madvise(start, length, MADV_HUGEPAGE);
         return std::make_shared<Mapping>(mapped, mappedLength, start, length);
     }
@@ -71,13 +68,14 @@ struct PixelStore::Mapping {
     // memory of its largest picture.
     void makeReady(std::size_t bytes)
     {
-        bytes = pageRounded(bytes);
         if (bytes > ready) {
-            madvise(start + ready, bytes - ready, MADV_POPULATE_WRITE);
-            ready = bytes;
+            const std::size_t wanted = hugeRounded(bytes);
+            madvise(start + ready, wanted - ready, MADV_POPULATE_WRITE);
+            ready = wanted;
         } else if (bytes < ready / 4) {
-            madvise(start + 2 * bytes, ready - 2 * bytes, MADV_DONTNEED);
-            ready = 2 * bytes;
+            const std::size_t kept = hugeRounded(2 * bytes);
+            madvise(start + kept, ready - kept, MADV_DONTNEED);
+            ready = kept;
         }
     }
 
@@ -108,7 +106,7 @@ QImage PixelStore::image(QSize size, QImage::Format format)
         mapping_.reset();
         // Twice what is needed, so that a window dragged larger maps anew
         // seldom; the pages are made ready only as pictures reach them.
-        mapping_ = Mapping::make(pageRounded(2 * bytes));
+        mapping_ = Mapping::make(2 * bytes);
         if (!mapping_)
             return QImage(size, format);
     }

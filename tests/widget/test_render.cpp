@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void unknownStyleDrawsNothing();
     void picturesMemoryIsSharedSafelyAndGivenBack_data();
     void picturesMemoryIsSharedSafelyAndGivenBack();
+    void aWindowMadeSmallAgainGivesBackItsLargerPicture();
 };
 
 void TestRender::styleOneStrokes_data()
@@ -340,6 +342,19 @@ bool pageMapped(const uchar* address)
     return mincore(start, 1, &resident) == 0;
 }
 
+// The bytes of the `length` from `address` (the start of a page) that are
+// held in memory.
+qsizetype residentBytes(const uchar* address, std::size_t length)
+{
+    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    std::vector<unsigned char> resident((length + page - 1) / page);
+    if (mincore(const_cast<uchar*>(address), length, resident.data()) != 0)
+        return -1;
+    return static_cast<qsizetype>(page) * std::count_if(resident.begin(), resident.end(), [](unsigned char r) {
+        return r & 1;
+    });
+}
+
 // A picture's memory holds every pixel of it; a later picture that fits
 // takes the same memory, but never while an image of the earlier one is
 // still alive; and the memory is given back when the store and the last
@@ -405,6 +420,30 @@ void TestRender::picturesMemoryIsSharedSafelyAndGivenBack()
         QVERIFY2(!pageMapped(nextBits), "the smaller picture's memory was kept");
     store.reset();
     QVERIFY2(pageMapped(larger.constBits()), "the memory went while an image still used it");
+}
+
+// A window dragged large and back, again and again, holds no more than about
+// twice its picture's memory each time it is back at its starting size.
+void TestRender::aWindowMadeSmallAgainGivesBackItsLargerPicture()
+{
+    if (!platform::PixelStore::mapsMemory())
+        QSKIP("pictures come from the usual allocator in this build");
+    platform::PixelStore store;
+    const QSize small(666, 386);
+    const uchar* start = store.image(QSize(3000, 2000), QImage::Format_RGB32).constBits();
+    const std::size_t smallBytes = std::size_t(small.width()) * 4 * small.height();
+    for (const QSize larger : {QSize(3000, 2000), QSize(1400, 800), QSize(1000, 700), QSize(2000, 1000),
+                               QSize(1300, 700), QSize(1600, 900)}) {
+        QImage picture = store.image(larger, QImage::Format_RGB32);
+        picture.fill(0xff102030);
+        QCOMPARE(picture.constBits(), start);
+        picture = QImage();
+        picture = store.image(small, QImage::Format_RGB32);
+        picture.fill(0xff302010);
+        const qsizetype held = residentBytes(start, store.mappedBytes());
+        QVERIFY2(held > 0 && std::size_t(held) <= 2 * smallBytes + 2 * 1024 * 1024,
+                 qPrintable(QStringLiteral("%1 bytes held after %2 x %3").arg(held).arg(larger.width()).arg(larger.height())));
+    }
 }
 
 QTEST_MAIN(TestRender)
