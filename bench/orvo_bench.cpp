@@ -60,7 +60,8 @@ struct Game {
     FastRandom random;
     int generation = 0;
     std::string name = "<No One>";
-    platform::ImageSurface surface;
+    // The window's picture, which the reference drawing can draw on as well.
+    ReferenceSurface surface;
 };
 
 // As a resize does it: the window's picture is made anew at its size, then
@@ -104,7 +105,7 @@ void generate(benchmark::State& state, Size size)
     }
 }
 
-template <void (*Draw)(Surface&, const MazeScene&, std::int16_t)>
+template <auto Draw>
 void render(benchmark::State& state, int style, Size size, qreal ratio)
 {
     Game game(size, ratio);

@@ -89,17 +89,10 @@ const QImage& ImageSurface::image() const
     return image_;
 }
 
-void ImageSurface::Line(float x1, float y1, float x2, float y2)
+QImage& ImageSurface::canvas()
 {
-    if (image_.isNull())
-        return;
     settle();
-    QPainter p(&image_);
-    p.setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-    const qreal half = DrawWidth / 2.0 + 1;
-    changed(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)))
-                .adjusted(-half, -half, half, half));
+    return image_;
 }
 
 void ImageSurface::Box(float x1, float y1, float x2, float y2)
@@ -114,17 +107,6 @@ void ImageSurface::Box(float x1, float y1, float x2, float y2)
     p.drawRect(box);
     const qreal half = DrawWidth / 2.0 + 1;
     changed(box.adjusted(-half, -half, half, half));
-}
-
-void ImageSurface::BoxFilled(float x1, float y1, float x2, float y2)
-{
-    if (image_.isNull())
-        return;
-    settle();
-    QPainter p(&image_);
-    const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    p.fillRect(box, toQColor(ForeColor));
-    changed(box);
 }
 
 void ImageSurface::Circle(float cx, float cy, float radius)

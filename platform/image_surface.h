@@ -16,7 +16,7 @@
 
 namespace platform {
 
-class ImageSurface final : public Surface {
+class ImageSurface : public Surface {
 public:
     ImageSurface();
 
@@ -30,12 +30,9 @@ public:
     // Told the logical rectangle of every change, to repaint just that.
     std::function<void(const QRect&)> onChanged;
 
-    ColourWord BackColor() const override { return backColor_; }
     void setBackColor(ColourWord colour) override;
     void Cls() override;
-    void Line(float x1, float y1, float x2, float y2) override;
     void Box(float x1, float y1, float x2, float y2) override;
-    void BoxFilled(float x1, float y1, float x2, float y2) override;
     void Circle(float cx, float cy, float radius) override;
     void Print(const std::string& text) override;
     void drawCells(const CellGrid& grid) override;
@@ -43,8 +40,13 @@ public:
     // The font of the window: "Courier New", bold, 15.75 pt (21 pixels).
     static QFont windowFont();
 
-private:
+protected:
+    // The picture to draw on, with any pending clear carried out, and the
+    // call that reports what was drawn on it.
+    QImage& canvas();
     void changed(const QRectF& area);
+
+private:
     // Carries out a pending clear of the picture. The picture is the same
     // before and after, as far as anyone can look at it.
     void settle() const;

@@ -3,7 +3,11 @@
 #include "support/reference_drawing.h"
 
 #include "play/movement.h"
-#include "render/surface.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,18 +18,18 @@ float centre(int n)
     return cellCentreX(static_cast<std::int16_t>(n));
 }
 
-void fillMazeRectangle(Surface& s, const MazeScene& scene)
+void fillMazeRectangle(ReferenceSurface& s, const MazeScene& scene)
 {
     s.ForeColor = scene.foreColor;
     s.BoxFilled(15.0f, 15.0f, cellEdge(scene.width + 1), cellEdge(scene.height + 1));
 }
 
-void lineBetween(Surface& s, int x1, int y1, int x2, int y2)
+void lineBetween(ReferenceSurface& s, int x1, int y1, int x2, int y2)
 {
     s.Line(centre(x1), centre(y1), centre(x2), centre(y2));
 }
 
-void closingSteps(Surface& s, const MazeScene& scene)
+void closingSteps(ReferenceSurface& s, const MazeScene& scene)
 {
     s.DrawWidth = 1;
     drawGoalDot(s, scene);
@@ -34,7 +38,35 @@ void closingSteps(Surface& s, const MazeScene& scene)
 
 }  // namespace
 
-void referenceDrawLines(Surface& s, const MazeScene& scene)
+void ReferenceSurface::Line(float x1, float y1, float x2, float y2)
+{
+    QImage& picture = canvas();
+    if (picture.isNull())
+        return;
+    QPainter p(&picture);
+    QPen pen(platform::toQColor(ForeColor));
+    pen.setWidth(std::max<int>(DrawWidth, 1));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    const qreal half = DrawWidth / 2.0 + 1;
+    changed(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)))
+                .adjusted(-half, -half, half, half));
+}
+
+void ReferenceSurface::BoxFilled(float x1, float y1, float x2, float y2)
+{
+    QImage& picture = canvas();
+    if (picture.isNull())
+        return;
+    QPainter p(&picture);
+    const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    p.fillRect(box, platform::toQColor(ForeColor));
+    changed(box);
+}
+
+void referenceDrawLines(ReferenceSurface& s, const MazeScene& scene)
 {
     const MazeGrid& m = scene.maze;
     const int W = scene.width;
@@ -63,7 +95,7 @@ void referenceDrawLines(Surface& s, const MazeScene& scene)
     closingSteps(s, scene);
 }
 
-void referenceDrawStyle2(Surface& s, const MazeScene& scene)
+void referenceDrawStyle2(ReferenceSurface& s, const MazeScene& scene)
 {
     const MazeGrid& m = scene.maze;
     fillMazeRectangle(s, scene);
@@ -75,7 +107,7 @@ void referenceDrawStyle2(Surface& s, const MazeScene& scene)
     closingSteps(s, scene);
 }
 
-void referenceDrawStyle3(Surface& s, const MazeScene& scene)
+void referenceDrawStyle3(ReferenceSurface& s, const MazeScene& scene)
 {
     const MazeGrid& m = scene.maze;
     s.Cls();
@@ -94,7 +126,7 @@ void referenceDrawStyle3(Surface& s, const MazeScene& scene)
     closingSteps(s, scene);
 }
 
-void referenceDrawInStyle(Surface& s, const MazeScene& scene, std::int16_t styleIndex)
+void referenceDrawInStyle(ReferenceSurface& s, const MazeScene& scene, std::int16_t styleIndex)
 {
     switch (styleIndex) {
     case 0: referenceDrawLines(s, scene); break;

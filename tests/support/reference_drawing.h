@@ -5,11 +5,23 @@
 // against this.
 #pragma once
 
+#include "platform/image_surface.h"
 #include "render/maze_renderer.h"
 
-void referenceDrawLines(Surface& s, const MazeScene& scene);
-void referenceDrawStyle2(Surface& s, const MazeScene& scene);
-void referenceDrawStyle3(Surface& s, const MazeScene& scene);
+// The window's picture with the two shapes the whole drawing is made of.
+class ReferenceSurface : public platform::ImageSurface {
+public:
+    // A line from (x1, y1) to (x2, y2) in ForeColor, DrawWidth wide, with
+    // round caps.
+    void Line(float x1, float y1, float x2, float y2);
+    // A box filled with ForeColor, covering x1 <= x < x2 and y1 <= y < y2,
+    // so that boxes of neighbouring cells meet without a gap.
+    void BoxFilled(float x1, float y1, float x2, float y2);
+};
+
+void referenceDrawLines(ReferenceSurface& s, const MazeScene& scene);
+void referenceDrawStyle2(ReferenceSurface& s, const MazeScene& scene);
+void referenceDrawStyle3(ReferenceSurface& s, const MazeScene& scene);
 
 // The reference drawing in the style selected by styleIndex.
-void referenceDrawInStyle(Surface& s, const MazeScene& scene, std::int16_t styleIndex);
+void referenceDrawInStyle(ReferenceSurface& s, const MazeScene& scene, std::int16_t styleIndex);

@@ -39,7 +39,7 @@ constexpr Case kCases[] = {
     {42, 21, 0, 0}, {42, 21, 14, 14}, {43, 22, 7, 3}, {57, 30, 0, 11}, {91, 47, 13, 0}, {126, 66, 5, 5},
 };
 
-void drawBoth(platform::ImageSurface& fast, platform::ImageSurface& reference, const MazeScene& scene, int style)
+void drawBoth(platform::ImageSurface& fast, ReferenceSurface& reference, const MazeScene& scene, int style)
 {
     drawInStyle(fast, scene, static_cast<std::int16_t>(style));
     referenceDrawInStyle(reference, scene, static_cast<std::int16_t>(style));
@@ -87,8 +87,8 @@ void TestRenderContract::samePixelsAsTheReference()
                                    goalY,  ClockReading {12, 34}, 1020, name, palette.fore, palette.back};
             const QSize client(15 * (c.width + 2) + c.extraWidth, 15 * (c.height + 4) + c.extraHeight);
             platform::ImageSurface fast;
-            platform::ImageSurface reference;
-            for (platform::ImageSurface* s : {&fast, &reference}) {
+            ReferenceSurface reference;
+            for (platform::ImageSurface* s : std::initializer_list<platform::ImageSurface*> {&fast, &reference}) {
                 s->setBackColor(palette.back);
                 s->resize(client, ratio);
             }
@@ -120,9 +120,10 @@ void TestRenderContract::samePixelsOverAnEarlierPicture()
     digMaze(*maze, 60, 30, 1800, random, goalY);
     const MazeScene scene {*maze, 60, 30, goalY, ClockReading {1, 2}, 50, name, RGB(255, 255, 192), RGB(32, 32, 96)};
 
-    platform::ImageSurface fast;
-    platform::ImageSurface reference;
-    for (platform::ImageSurface* s : {&fast, &reference}) {
+    // Both draw the earlier picture the reference way.
+    ReferenceSurface fast;
+    ReferenceSurface reference;
+    for (ReferenceSurface* s : {&fast, &reference}) {
         s->setBackColor(RGB(32, 32, 96));
         s->resize(QSize(15 * 62 + 9, 15 * 34 + 4), ratio);
         referenceDrawInStyle(*s, before, static_cast<std::int16_t>((style + 1) % 3));
@@ -175,7 +176,7 @@ void TestRenderContract::samePixelsOnOneLongLivedWindow()
             fast.resize(size, pictureRatio);
         client = size;
         clientRatio = pictureRatio;
-        platform::ImageSurface reference;
+        ReferenceSurface reference;
         reference.setBackColor(palette.back);
         reference.resize(size, pictureRatio);
         drawBoth(fast, reference, scene, style);
