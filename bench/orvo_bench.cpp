@@ -5,6 +5,7 @@
 #include "common/random_source.h"
 #include "maze/generator.h"
 #include "platform/image_surface.h"
+#include "common/cell_geometry.h"
 #include "play/movement.h"
 #include "render/maze_renderer.h"
 #include "support/reference_drawing.h"

@@ -6,6 +6,7 @@
 #include "persist/scrambling.h"
 #include "platform/dialogs.h"
 #include "platform/key_codes.h"
+#include "common/cell_geometry.h"
 #include "play/movement.h"
 #include "play/score.h"
 #include "side_windows/form2.h"
@@ -111,8 +112,8 @@ void Form1::Form_Resize()
 
     const int clientWidth = window_.width();
     const int clientHeight = window_.height();
-    int width = clientWidth / kCellPitch - 2;
-    int height = clientHeight / kCellPitch - 4;
+    int width = mazeWidthFor(clientWidth);
+    int height = mazeHeightFor(clientHeight);
 
     // Too small: the window is set back to the smallest size, width first,
     // and the resize that brings is handled on its own. The maze's size is

@@ -19,21 +19,6 @@ QPen penOf(ColourWord colour, int width, Qt::PenCapStyle cap, Qt::PenJoinStyle j
     return pen;
 }
 
-// Sets every pixel of the picture outside the area.
-void fillOutside(QImage& picture, QRect area, QRgb pixel)
-{
-    const QRect inside = area & picture.rect();
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        if (inside.isEmpty() || y < inside.top() || y > inside.bottom()) {
-            std::fill_n(row, picture.width(), pixel);
-            continue;
-        }
-        std::fill_n(row, inside.left(), pixel);
-        std::fill_n(row + inside.right() + 1, picture.width() - inside.right() - 1, pixel);
-    }
-}
-
 }  // namespace
 
 QColor toQColor(ColourWord colour)
@@ -145,17 +130,14 @@ void ImageSurface::Print(const std::string& text)
 
 void ImageSurface::drawCells(const CellGrid& grid)
 {
-    if (image_.isNull() || grid.columns <= 0 || grid.rows <= 0)
+    if (image_.isNull())
         return;
-    std::optional<QRgb> beneath;
-    if (clearPending_) {
-        fillOutside(image_, CellTiles::deviceArea(grid, image_.devicePixelRatio()), clearPixel_);
-        beneath = clearPixel_;
-        clearPending_ = false;
-    }
-    tiles_.draw(image_, grid, beneath);
-    changed(QRectF(kCellPitch * (grid.firstColumn + 1), kCellPitch * (grid.firstRow + 1), kCellPitch * grid.columns,
-                   kCellPitch * grid.rows));
+    std::optional<QRgb> clearTo;
+    if (clearPending_)
+        clearTo = clearPixel_;
+    clearPending_ = false;
+    tiles_.draw(image_, grid, clearTo);
+    changed(QRectF(cellEdge(0), cellEdge(0), kCellPitch * grid.columns, kCellPitch * grid.rows));
 }
 
 void ImageSurface::changed(const QRectF& area)

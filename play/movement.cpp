@@ -25,13 +25,3 @@ void movePlayer(const MazeGrid& maze, const HeldKeys& keys, std::int16_t& x, std
     if (keys.down == kHeld && open(maze, x, y + 1))
         ++y;
 }
-
-float cellCentreX(std::int16_t x)
-{
-    return static_cast<float>(static_cast<std::int16_t>(15 * x + 15)) + 15.0f / 2.0f;
-}
-
-float cellCentreY(std::int16_t y)
-{
-    return cellCentreX(y);
-}

@@ -16,8 +16,3 @@ struct HeldKeys {
 // Moves (x, y) by the held keys; a flag counts only when it is -1. Each move
 // is tested from the position the earlier moves of the same tick left.
 void movePlayer(const MazeGrid& maze, const HeldKeys& keys, std::int16_t& x, std::int16_t& y);
-
-// The centre of cell (x, y) on the window: 15n + 15 in 16-bit arithmetic, then
-// half a cell in floating point.
-float cellCentreX(std::int16_t x);
-float cellCentreY(std::int16_t y);

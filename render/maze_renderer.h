@@ -37,12 +37,6 @@ void Draw_Style3(Surface& s, const MazeScene& scene);
 // other value draws nothing.
 void drawInStyle(Surface& s, const MazeScene& scene, std::int16_t styleIndex);
 
-// The cells of each style, with the look of every cell: what the surface
-// draws of the maze before the frame, the goal and the text.
-CellGrid styleOneCells(const MazeScene& scene);
-CellGrid styleTwoCells(const MazeScene& scene);
-CellGrid styleThreeCells(const MazeScene& scene);
-
 // The closing steps shared by the three styles.
 void drawGoalDot(Surface& s, const MazeScene& scene);
 void drawStatusLines(Surface& s, const MazeScene& scene);
@@ -59,6 +53,3 @@ void drawPlayerStep(Surface& s, ColourWord passage, std::int16_t fromX, std::int
 // in the wall colour, then the next one is printed in the text colour.
 void drawClockTick(Surface& s, std::int16_t mazeHeight, ClockReading shown, ClockReading next, ColourWord fore,
                    ColourWord back);
-
-// The window coordinate of a cell's near edge, 15n + 15, in 16-bit arithmetic.
-float cellEdge(int n);

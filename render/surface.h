@@ -4,44 +4,44 @@
 // window, into a test image or into a benchmark.
 #pragma once
 
+#include "common/cell_geometry.h"
 #include "common/colour.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
-// Cell n of a row or a column has its square from 15 n + 15 to 15 n + 30.
-constexpr int kCellPitch = 15;
-
 // A pen line a cell's drawing may hold: from the centre of the cell at
 // (x1, y1) to the centre of the cell at (x2, y2), counted from the cell
-// drawn.
+// drawn. These are every stroke between neighbouring centres that reaches
+// into a cell's square: its own to each of its eight neighbours, the side
+// neighbours first in the order left, up, right, down; and between two of
+// its side neighbours, across one of its corners.
 struct CellStroke {
     std::int8_t x1, y1, x2, y2;
 };
+constexpr CellStroke kCellStrokes[] = {
+    {0, 0, -1, 0},  {0, 0, 0, -1}, {0, 0, 1, 0},  {0, 0, 0, 1},  {0, 0, -1, -1}, {0, 0, 1, -1},
+    {0, 0, 1, 1},   {0, 0, -1, 1}, {-1, 0, 0, -1}, {0, -1, 1, 0}, {1, 0, 0, 1},   {0, 1, -1, 0},
+};
+constexpr int kStrokeCount = 12;
 
-// What one cell shows: bit n for the n-th of its grid's strokes, and above
-// them its fill, drawn first: none (the cell keeps what lies beneath it), or
-// one of the grid's two fill colours.
+// What one cell shows: bit n for kCellStrokes[n], and above them its fill,
+// drawn first: none (the cell keeps what lies beneath it), or one of the
+// grid's two fill colours.
 using CellLook = std::uint16_t;
-constexpr int kFillShift = 12;
 constexpr CellLook kFillNone = 0;
-constexpr CellLook kFillFirst = 1 << kFillShift;
-constexpr CellLook kFillSecond = 2 << kFillShift;
-constexpr int kLookCount = 3 << kFillShift;
+constexpr CellLook kFillFirst = 1 << kStrokeCount;
+constexpr CellLook kFillSecond = 2 << kStrokeCount;
 
-// Cells columns firstColumn.. and rows firstRow.., each drawn within its own
-// square: its fill covers the square, and of its strokes, drawn in
-// strokeColour penWidth wide with round caps, only the part within the
-// square is drawn. A cell whose looks name every stroke that reaches into
-// its square therefore shows exactly what drawing those strokes whole shows.
+// Cells of columns 0.. and rows 0.., each drawn within its own square: its
+// fill covers the square, and of its strokes, drawn in strokeColour
+// penWidth wide with round caps, only the part within the square is drawn.
+// A cell whose look names every stroke that reaches into its square
+// therefore shows exactly what drawing those strokes whole shows.
 struct CellGrid {
-    int firstColumn = 0;
-    int firstRow = 0;
     int columns = 0;
     int rows = 0;
-    std::span<const CellStroke> strokes;  // at most kFillShift of them
     std::int16_t penWidth = 1;
     ColourWord strokeColour = 0;
     ColourWord fills[2] = {0, 0};

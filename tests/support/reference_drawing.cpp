@@ -2,7 +2,7 @@
 // game first drew them.
 #include "support/reference_drawing.h"
 
-#include "play/movement.h"
+#include "common/cell_geometry.h"
 
 #include <QPainter>
 #include <QPen>
@@ -15,7 +15,7 @@ constexpr std::int16_t kThickPen = 12;
 
 float centre(int n)
 {
-    return cellCentreX(static_cast<std::int16_t>(n));
+    return cellCentre(static_cast<std::int16_t>(n));
 }
 
 void fillMazeRectangle(ReferenceSurface& s, const MazeScene& scene)

@@ -2,6 +2,7 @@
 // four keys, diagonal steps, opposite keys, which flag values count, walls,
 // the edges of the grid, and the centre of a cell on the window.
 #include "maze/maze_grid.h"
+#include "common/cell_geometry.h"
 #include "play/movement.h"
 
 #include <QPoint>
@@ -281,8 +282,7 @@ void TestPlay::cellCentre()
     QFETCH(int, n);
     QFETCH(float, centre);
 
-    QCOMPARE(cellCentreX(static_cast<std::int16_t>(n)), centre);
-    QCOMPARE(cellCentreY(static_cast<std::int16_t>(n)), centre);
+    QCOMPARE(::cellCentre(n), centre);
 }
 
 QTEST_APPLESS_MAIN(TestPlay)

@@ -6,6 +6,7 @@
 #include "persist/record.h"
 #include "persist/scrambling.h"
 #include "platform/image_surface.h"
+#include "common/cell_geometry.h"
 #include "play/movement.h"
 #include "render/maze_renderer.h"
 #include "support/test_game.h"
@@ -346,8 +347,8 @@ void TestForm1::dotLeavesNoGreenBehind()
         f.Timer1_Timer();
         const QList<QPoint> green = pixelsOf(f.window().surface().image(), qColour(kPlayerColour));
         QVERIFY(!green.isEmpty());
-        const float cx = cellCentreX(f.Player_X);
-        const float cy = cellCentreY(f.Player_Y);
+        const float cx = cellCentre(f.Player_X);
+        const float cy = cellCentre(f.Player_Y);
         for (const QPoint& p : green)
             QVERIFY2(qAbs(p.x() + 0.5 - cx) <= 4 && qAbs(p.y() + 0.5 - cy) <= 4,
                      qPrintable(QStringLiteral("green at %1,%2 on tick %3").arg(p.x()).arg(p.y()).arg(tick)));

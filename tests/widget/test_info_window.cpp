@@ -4,7 +4,7 @@
 #include "common/module1.h"
 #include "platform/image_surface.h"
 #include "platform/side_window.h"
-#include "play/movement.h"
+#include "common/cell_geometry.h"
 #include "support/test_game.h"
 #include "support/widget_helpers.h"
 
@@ -66,8 +66,8 @@ bool blankButTheDot(Form1& f, QString& why)
     const QImage& image = f.window().surface().image();
     const QColor back = platform::toQColor(f.settings().Back_Color);
     const QColor dot = platform::toQColor(kPlayerColour);
-    const float cx = cellCentreX(f.Player_X);
-    const float cy = cellCentreY(f.Player_Y);
+    const float cx = cellCentre(f.Player_X);
+    const float cy = cellCentre(f.Player_Y);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
@@ -222,7 +222,7 @@ void TestInfoWindow::clockResumesFromTheSameReading()
     QCOMPARE(f.Time_Seconds, 41);
     // The maze is back, goal dot and all.
     const QImage& image = f.window().surface().image();
-    QCOMPARE(image.pixelColor(int(cellCentreX(f.Maze_Width - 1)), int(cellCentreY(f.Goal_Y))),
+    QCOMPARE(image.pixelColor(int(cellCentre(f.Maze_Width - 1)), int(cellCentre(f.Goal_Y))),
              platform::toQColor(kGoalColour));
     QTRY_COMPARE_WITH_TIMEOUT(f.Time_Seconds, 42, 10000);
     QCOMPARE(f.Time_Minutes, 3);

@@ -5,7 +5,7 @@
 #include "platform/pixel_memory.h"
 #include "render/maze_renderer.h"
 #include "common/colour.h"
-#include "play/movement.h"
+#include "common/cell_geometry.h"
 
 #include "support/widget_helpers.h"
 
@@ -58,7 +58,7 @@ void draw(Drawn& d, const MazeGrid& grid, int W, int H, int goalY, int style, qr
 
 float c(int n)
 {
-    return cellCentreX(static_cast<std::int16_t>(n));
+    return cellCentre(static_cast<std::int16_t>(n));
 }
 
 }  // namespace

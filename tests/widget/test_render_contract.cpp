@@ -2,7 +2,9 @@
 // of drawing every stroke whole: every style, many random mazes and sizes,
 // several colour pairs, device pixel ratios 1, 1.25, 1.5, 1.75 and 2, on a
 // fresh window, over an earlier picture and on one window that draws picture
-// after picture.
+// after picture; and small mazes at every desktop scale from 100 to 300 %
+// in steps of 5 % and at common dots-per-inch settings, into pictures down
+// to less than one cell.
 #include "common/random_source.h"
 #include "maze/generator.h"
 #include "platform/image_surface.h"
@@ -39,6 +41,13 @@ constexpr Case kCases[] = {
     {42, 21, 0, 0}, {42, 21, 14, 14}, {43, 22, 7, 3}, {57, 30, 0, 11}, {91, 47, 13, 0}, {126, 66, 5, 5},
 };
 
+MazeScene sceneOf(const MazeGrid& maze, const Case& c, std::int16_t goalY, const Palette& palette)
+{
+    static const std::string name = "<No One>";
+    return MazeScene {maze,  static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
+                      goalY, ClockReading {12, 34},                 1020, name, palette.fore, palette.back};
+}
+
 void drawBoth(platform::ImageSurface& fast, ReferenceSurface& reference, const MazeScene& scene, int style)
 {
     drawInStyle(fast, scene, static_cast<std::int16_t>(style));
@@ -53,6 +62,8 @@ class TestRenderContract : public QObject {
 private Q_SLOTS:
     void samePixelsAsTheReference_data();
     void samePixelsAsTheReference();
+    void samePixelsAtEveryRatio_data();
+    void samePixelsAtEveryRatio();
     void samePixelsOverAnEarlierPicture_data();
     void samePixelsOverAnEarlierPicture();
     void samePixelsOnOneLongLivedWindow_data();
@@ -75,7 +86,6 @@ void TestRenderContract::samePixelsAsTheReference()
     auto maze = std::make_unique<MazeGrid>();
     FastRandom random;
     std::int16_t goalY = 0;
-    const std::string name = "<No One>";
     int seed = 0;
     for (const Case& c : kCases) {
         for (int mazeNumber = 0; mazeNumber < 4; ++mazeNumber) {
@@ -83,8 +93,7 @@ void TestRenderContract::samePixelsAsTheReference()
             random.seedWith(static_cast<std::uint64_t>(++seed));
             digMaze(*maze, static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
                     static_cast<std::int16_t>(c.width * c.height), random, goalY);
-            const MazeScene scene {*maze,  static_cast<std::int16_t>(c.width), static_cast<std::int16_t>(c.height),
-                                   goalY,  ClockReading {12, 34}, 1020, name, palette.fore, palette.back};
+            const MazeScene scene = sceneOf(*maze, c, goalY, palette);
             const QSize client(15 * (c.width + 2) + c.extraWidth, 15 * (c.height + 4) + c.extraHeight);
             platform::ImageSurface fast;
             ReferenceSurface reference;
@@ -95,6 +104,43 @@ void TestRenderContract::samePixelsAsTheReference()
             drawBoth(fast, reference, scene, style);
             QVERIFY2(fast.image() == reference.image(),
                      qPrintable(QStringLiteral("maze %1x%2, seed %3").arg(c.width).arg(c.height).arg(seed)));
+        }
+    }
+}
+
+void TestRenderContract::samePixelsAtEveryRatio_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QList<qreal> ratios {1.04, 1.33, 1.38, 104 / 96.0, 110 / 96.0, 116 / 96.0};
+    for (int percent = 100; percent <= 300; percent += 5)
+        ratios << percent / 100.0;
+    for (qreal ratio : ratios)
+        QTest::addRow("ratio%s", qPrintable(QString::number(ratio))) << ratio;
+}
+
+void TestRenderContract::samePixelsAtEveryRatio()
+{
+    // Small mazes in pictures that cut the cells anywhere, down to pictures
+    // of less than one cell, where nothing of the maze shows.
+    QFETCH(qreal, ratio);
+    auto maze = std::make_unique<MazeGrid>();
+    FastRandom random(static_cast<std::uint64_t>(ratio * 1000));
+    std::int16_t goalY = 0;
+    const Case c {12, 6, 0, 0};
+    const QSize clients[] = {{15 * 14 + 7, 15 * 10 + 3}, {15 * 14, 15 * 10}, {14, 14}, {40, 200}, {300, 20}};
+    for (int style = 0; style < 3; ++style) {
+        for (const QSize& client : clients) {
+            const Palette& palette = kPalettes[static_cast<std::size_t>(style)];
+            digMaze(*maze, 12, 6, 72, random, goalY);
+            platform::ImageSurface fast;
+            ReferenceSurface reference;
+            for (platform::ImageSurface* s : std::initializer_list<platform::ImageSurface*> {&fast, &reference}) {
+                s->setBackColor(palette.back);
+                s->resize(client, ratio);
+            }
+            drawBoth(fast, reference, sceneOf(*maze, c, goalY, palette), style);
+            QVERIFY2(fast.image() == reference.image(),
+                     qPrintable(QStringLiteral("style %1, picture %2x%3").arg(style + 1).arg(client.width()).arg(client.height())));
         }
     }
 }
@@ -144,6 +190,7 @@ void TestRenderContract::samePixelsOnOneLongLivedWindow_data()
     QTest::newRow("ratio200") << 2.0 << 2.0;
     QTest::newRow("ratio100_and_200") << 1.0 << 2.0;
     QTest::newRow("ratio125_and_150") << 1.25 << 1.5;
+    QTest::newRow("ratio115_and_138") << 1.15 << 1.38;
 }
 
 void TestRenderContract::samePixelsOnOneLongLivedWindow()
