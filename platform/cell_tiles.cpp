@@ -11,9 +11,21 @@ namespace platform {
 
 namespace {
 
-// Past this many bytes of tiles, as at a ratio whose cells fall in ever new
-// places, the tiles are drawn afresh rather than kept.
-constexpr std::size_t kMostTileBytes = 32u << 20;
+// The painter holds a ratio to 1/65536, so at most ratios that are not a
+// whole number of quarters the cells fall in ever new places across the
+// picture (at 115 % the near edges drift by a hundredth of a pixel every
+// hundred cells): a tile would serve one cell. Past this many places along
+// a side the strokes are drawn whole instead, as the reference does.
+constexpr std::size_t kMostPlaces = 16;
+
+std::size_t placesAmong(const auto& spans)
+{
+    std::vector<std::uint32_t> seen;
+    for (const auto& span : spans)
+        if (std::find(seen.begin(), seen.end(), span.place) == seen.end() && seen.size() <= kMostPlaces)
+            seen.push_back(span.place);
+    return seen.size();
+}
 
 QRgb opaque(ColourWord colour)
 {
@@ -55,8 +67,7 @@ void fillOutside(QImage& picture, QRect area, QRgb pixel)
 void CellTiles::keepFor(const CellGrid& grid, qreal scale)
 {
     const QRgb colours[3] = {opaque(grid.strokeColour), opaque(grid.fills[0]), opaque(grid.fills[1])};
-    if (scale == scale_ && grid.penWidth == penWidth_ && std::equal(colours, colours + 3, colours_)
-        && tileBytes_ <= kMostTileBytes)
+    if (scale == scale_ && grid.penWidth == penWidth_ && std::equal(colours, colours + 3, colours_))
         return;
     if (scale != scale_) {
         placeAt_.clear();
@@ -66,7 +77,6 @@ void CellTiles::keepFor(const CellGrid& grid, qreal scale)
     penWidth_ = grid.penWidth;
     std::copy(colours, colours + 3, colours_);
     tiles_.clear();
-    tileBytes_ = 0;
 }
 
 std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
@@ -113,7 +123,6 @@ const CellTiles::Tile& CellTiles::tile(CellLook look, std::uint32_t column, std:
                              QPointF(cellCentre(across.cell + k.x2), cellCentre(down.cell + k.y2)));
     }
     painter.end();
-    tileBytes_ += static_cast<std::size_t>(pixels.sizeInBytes());
     return tiles_.emplace(key, Tile {std::move(pixels), fill != 0}).first->second;
 }
 
@@ -142,6 +151,40 @@ void CellTiles::copyRow(QImage& picture, const std::vector<Span>& columns, const
     }
 }
 
+void CellTiles::drawWhole(QImage& picture, const std::vector<Span>& columns, const std::vector<Span>& rows,
+                          const CellGrid& grid, std::optional<QRgb> clearTo)
+{
+    // The fills first, then every stroke once, from its left end (or its
+    // upper end when it goes straight down): the cell's own strokes to the
+    // right, down, up-right and down-right.
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const int fill = grid.looks[r * static_cast<std::size_t>(grid.columns) + c] >> kStrokeCount;
+            if (fill == 0 && !clearTo)
+                continue;
+            const QRgb pixel = fill ? colours_[fill] : *clearTo;
+            for (int y = rows[r].start; y < rows[r].start + rows[r].size; ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(picture.scanLine(y)) + columns[c].start, columns[c].size, pixel);
+        }
+    }
+    QPainter painter(&picture);
+    QPen pen(QColor::fromRgb(colours_[0]));
+    pen.setWidth(penWidth_);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    for (int y = 0; y < grid.rows; ++y) {
+        for (int x = 0; x < grid.columns; ++x) {
+            const CellLook look = grid.looks[static_cast<std::size_t>(y * grid.columns + x)];
+            for (int n : {2, 3, 5, 6}) {
+                const CellStroke& k = kCellStrokes[n];
+                if (look & (1 << n))
+                    painter.drawLine(QPointF(cellCentre(x), cellCentre(y)), QPointF(cellCentre(x + k.x2), cellCentre(y + k.y2)));
+            }
+        }
+    }
+}
+
 void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> clearTo)
 {
     keepFor(grid, QPainter(&picture).deviceTransform().m11());
@@ -154,10 +197,12 @@ void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> 
                     rows.back().start + rows.back().size - rows.front().start);
         fillOutside(picture, cells, *clearTo);
     }
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        keepFor(grid, scale_);
-        copyRow(picture, columns, rows[r], grid.looks.data() + r * static_cast<std::size_t>(grid.columns), clearTo);
+    if (placesAmong(columns) > kMostPlaces || placesAmong(rows) > kMostPlaces) {
+        drawWhole(picture, columns, rows, grid, clearTo);
+        return;
     }
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        copyRow(picture, columns, rows[r], grid.looks.data() + r * static_cast<std::size_t>(grid.columns), clearTo);
 }
 
 }  // namespace platform

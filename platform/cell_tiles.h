@@ -49,6 +49,8 @@ private:
     void keepFor(const CellGrid& grid, qreal scale);
     std::vector<Span> spans(int cells, int limit);
     const Tile& tile(CellLook look, std::uint32_t column, std::uint32_t row);
+    void drawWhole(QImage& picture, const std::vector<Span>& columns, const std::vector<Span>& rows,
+                   const CellGrid& grid, std::optional<QRgb> clearTo);
     void copyRow(QImage& picture, const std::vector<Span>& columns, const Span& row, const CellLook* looks,
                  std::optional<QRgb> clearTo);
 
@@ -61,7 +63,6 @@ private:
     std::map<double, std::uint32_t> placeAt_;
     std::vector<Place> places_;
     std::unordered_map<std::uint64_t, Tile> tiles_;
-    std::size_t tileBytes_ = 0;
 };
 
 }  // namespace platform
