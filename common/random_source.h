@@ -1,5 +1,5 @@
 // Everything random in the game goes through this interface, so that a test
-// can replay a maze from a seed or feed the generator a scripted sequence.
+// can replay a maze from a seed.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +24,6 @@ public:
     void reseed(double secondsSinceMidnight) override;
     void seedWith(std::uint64_t seed);
 
-    // Defined here so that a caller holding a FastRandom draws without a
-    // virtual call: the maze generator takes about eighteen numbers a step.
     double next() override
     {
         const std::uint32_t result = state_[0] + state_[3];

@@ -2,141 +2,147 @@
 
 #include "common/random_source.h"
 
-#include <cstring>
+#include <vector>
 
 namespace {
 
-enum Direction { kLeft = 1, kUp = 2, kRight = 3, kDown = 4 };
+// The four moves, in the order left, up, right, down.
+constexpr int kStepX[4] = {-1, 0, 1, 0};
+constexpr int kStepY[4] = {0, -1, 0, 1};
 
-enum class Move { OutOfRange, Blocked, Allowed };
-
-// The three side neighbours of the target other than the walker's own cell
-// must all be wall for a move to be allowed. `m(x, y)` reads a cell.
-template <typename Cells>
-Move judge(const Cells& m, int W, int H, int x, int y, int d)
-{
-    switch (d) {
-    case kLeft:
-        if (!(x - 1 > 0))
-            return Move::OutOfRange;
-        return (m(x - 2, y) | m(x - 1, y - 1) | m(x - 1, y + 1)) ? Move::Blocked : Move::Allowed;
-    case kUp:
-        if (!(y - 1 > 0))
-            return Move::OutOfRange;
-        return (m(x - 1, y - 1) | m(x, y - 2) | m(x + 1, y - 1)) ? Move::Blocked : Move::Allowed;
-    case kRight:
-        if (!(x + 1 < W))
-            return Move::OutOfRange;
-        return (m(x + 2, y) | m(x + 1, y - 1) | m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
-    default:
-        if (!(y + 1 < H))
-            return Move::OutOfRange;
-        return (m(x - 1, y + 1) | m(x, y + 2) | m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
-    }
-}
-
-// floor(r x n): the product is never negative, so dropping the fraction is
-// the floor, without a call to the library's floor for every number.
-template <typename Random>
-int draw(Random& random, int n)
-{
-    return static_cast<int>(random.next() * n);
-}
-
-// The walk reads its cells from a byte copy of columns 0..W and rows 0..H
-// that fits the processor's nearest cache, and writes every dug cell to both.
-class CompactCells {
+// The cells as the walk reads them: a byte for each cell of columns 0..W and
+// rows 0..H, 1 for a passage, plus 2 on the frame (column 0 or W, row 0 or
+// H), and a ring of wall round them for the reads two cells out from the
+// frame's inner edge. A move passes the range test exactly when its target
+// is not on the frame, so the dig rule is four reads and no branch, on a copy
+// small enough for the processor's nearest cache.
+class WalkCells {
 public:
-    CompactCells(std::uint8_t* bytes, int W, int H) : bytes_(bytes), stride_(W + 1)
+    WalkCells(const MazeGrid& maze, int W, int H)
+        : stride_(W + 3), bytes_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(H + 3))
     {
-        std::memset(bytes_, 0, static_cast<std::size_t>(W + 1) * static_cast<std::size_t>(H + 1));
+        for (int y = 0; y <= H; ++y)
+            for (int x = 0; x <= W; ++x)
+                bytes_[index(x, y)] = maze(x, y) ? kPassage : 0;
+        for (int x = 0; x <= W; ++x) {
+            bytes_[index(x, 0)] |= kFrame;
+            bytes_[index(x, H)] |= kFrame;
+        }
+        for (int y = 0; y <= H; ++y) {
+            bytes_[index(0, y)] |= kFrame;
+            bytes_[index(W, y)] |= kFrame;
+        }
+        for (int d = 0; d < 4; ++d) {
+            step_[d] = kStepX[d] + kStepY[d] * stride_;
+            side_[d] = kStepY[d] + kStepX[d] * stride_;
+        }
     }
 
-    bool operator()(int x, int y) const { return bytes_[y * stride_ + x] != 0; }
-    void dig(int x, int y) { bytes_[y * stride_ + x] = 1; }
+    // The dig rule for move d from (x, y), a cell within the frame: the
+    // target is off the frame, and its three side neighbours other than
+    // (x, y) are all wall. The target itself may be a passage: stepping back
+    // onto a dead end hanging off (x, y) is allowed.
+    bool allowed(int x, int y, int d) const
+    {
+        const std::ptrdiff_t step = step_[d];
+        const std::ptrdiff_t side = side_[d];
+        const std::uint8_t* target = &bytes_[index(x, y)] + step;
+        return ((target[0] & kFrame) | ((target[step] | target[side] | target[-side]) & kPassage)) == 0;
+    }
+
+    void dig(int x, int y) { bytes_[index(x, y)] |= kPassage; }
 
 private:
-    std::uint8_t* bytes_;
+    static constexpr int kPassage = 1;
+    static constexpr int kFrame = 2;
+
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>((y + 1) * stride_ + x + 1); }
+
     int stride_;
+    std::vector<std::uint8_t> bytes_;
+    // Where the target of each move, and the cells beside it, lie from a
+    // cell's byte.
+    std::ptrdiff_t step_[4] {};
+    std::ptrdiff_t side_[4] {};
 };
 
-template <typename Random>
-DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, Random& random, std::int16_t& goalY)
+// floor(r x n): the product is never negative, so dropping the fraction is
+// the floor.
+int draw(RandomSource& random, std::size_t n)
 {
-    maze.clear();
-    CompactCells cells(maze.scratch(), W, H);
+    return static_cast<int>(random.next() * static_cast<double>(n));
+}
 
-    int x = 1;
-    int y = 1;
-    int steps = 0;
-    // The four judgements of the walker's cell are made once per cell and
-    // reused for every direction drawn there: they change only when the
-    // walker moves or jumps.
-    Move moves[5] {};
-    bool anyAllowed = false;
-    auto judgeHere = [&] {
-        anyAllowed = false;
-        for (int d = kLeft; d <= kDown; ++d) {
-            moves[d] = judge(cells, W, H, x, y, d);
-            anyAllowed = anyAllowed || moves[d] == Move::Allowed;
+struct Cell {
+    int x;
+    int y;
+};
+
+DigOutcome startCell(const MazeGrid& maze)
+{
+    for (const Cell c : {Cell {1, 1}, Cell {2, 1}, Cell {1, 2}})
+        if (maze(c.x, c.y))
+            return {static_cast<std::int16_t>(c.x), static_cast<std::int16_t>(c.y)};
+    return {};
+}
+
+// At each cell the walk takes one of the allowed moves, each with the same
+// chance; at a dead end, where none is allowed, it jumps to a passage chosen
+// with the same chance among all of them, and jumps again from a dead end.
+// A dead end outside column W - 1 that a jump lands on is dropped from the
+// list: it never gets an allowed move again, so landing there once more
+// would only lead to another jump. One number is drawn a step or a jump.
+DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, RandomSource& random, std::int16_t& goalY)
+{
+    constexpr std::size_t kWalked = ~std::size_t {0};
+    maze.clear();
+    WalkCells cells(maze, W, H);
+    std::vector<Cell> passages;  // passage cells, each at most once
+    passages.reserve(static_cast<std::size_t>(digLimit));
+    Cell at {1, 1};
+    std::size_t landed = kWalked;  // where in `passages` a jump landed
+    for (int steps = 0; steps < digLimit;) {
+        int open[4];
+        int count = 0;
+        for (int d = 0; d < 4; ++d) {
+            open[count] = d;
+            count += cells.allowed(at.x, at.y, d);
         }
-    };
-    judgeHere();
-    for (;;) {
-        if (!anyAllowed) {
-            // Every direction drawn here is refused; the first one within
-            // the grid makes this a dead end. Remember it if it lies in the
-            // goal column, then jump to a passage cell chosen uniformly.
-            while (moves[draw(random, 4) + 1] == Move::OutOfRange) {
+        if (count == 0) {
+            if (at.x == W - 1)
+                goalY = static_cast<std::int16_t>(at.y);
+            else if (landed != kWalked) {
+                passages[landed] = passages.back();
+                passages.pop_back();
             }
-            if (x == W - 1)
-                goalY = static_cast<std::int16_t>(y);
-            do {
-                x = draw(random, W) + 1;
-                y = draw(random, H) + 1;
-            } while (!cells(x, y));
-            judgeHere();
+            landed = static_cast<std::size_t>(draw(random, passages.size()));
+            at = passages[landed];
             continue;
         }
-        // Directions are drawn until an allowed one comes up; the refused
-        // ones change nothing, so they are passed over in a tight loop.
-        int d;
-        do
-            d = draw(random, 4) + 1;
-        while (moves[d] != Move::Allowed);
-        switch (d) {
-        case kLeft: --x; break;
-        case kUp: --y; break;
-        case kRight: ++x; break;
-        default: ++y; break;
-        }
-        cells.dig(x, y);
-        maze(x, y) = 1;
+        const int d = open[draw(random, static_cast<std::size_t>(count))];
+        at = {at.x + kStepX[d], at.y + kStepY[d]};
+        landed = kWalked;
+        std::int16_t& cell = maze(at.x, at.y);
+        if (cell == 0)
+            passages.push_back(at);
+        cell = 1;
+        cells.dig(at.x, at.y);
         ++steps;
-        if (steps >= digLimit)
-            break;
-        judgeHere();
     }
-
-    DigOutcome out;
-    if (maze(1, 1))
-        out = {1, 1};
-    else if (maze(2, 1))
-        out = {2, 1};
-    else if (maze(1, 2))
-        out = {1, 2};
-    return out;
+    return startCell(maze);
 }
 
 }  // namespace
 
 std::int16_t Can_Dig(const MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t x, std::int16_t y)
 {
-    int refused = 0;
-    for (int d : {kLeft, kRight, kDown, kUp})
-        if (judge(maze, W, H, x, y, d) != Move::Allowed)
-            ++refused;
-    return refused < 4 ? -1 : 0;
+    if (x < 1 || x >= W || y < 1 || y >= H)
+        return 0;
+    const WalkCells cells(maze, W, H);
+    for (int d = 0; d < 4; ++d)
+        if (cells.allowed(x, y, d))
+            return -1;
+    return 0;
 }
 
 DigOutcome digMaze(MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t digLimit,
@@ -146,9 +152,5 @@ DigOutcome digMaze(MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t 
     if (W < 3 || H < 3 || W > kLargestSide || H > kLargestSide || W * H > kLargestCellCount || digLimit < 1
         || digLimit > W * H)
         return {};
-    // The game's own source is drawn from without a virtual call per number:
-    // a walk takes about eighteen numbers per dig step.
-    if (auto* fast = dynamic_cast<FastRandom*>(&random))
-        return digWith(maze, W, H, digLimit, *fast, goalY);
     return digWith(maze, W, H, digLimit, random, goalY);
 }

@@ -1,9 +1,10 @@
 // The maze grid and its generator: the grid's bounds and clearing, the dig
-// rule of Can_Dig on hand-made grids, walks replayed from a scripted random
-// source, the shape of mazes dug from many seeds, and the game's own
-// random source.
+// rule of Can_Dig on hand-made grids, the shape of mazes dug from many seeds,
+// the chances of the walk against the walk drawn direction by direction, and
+// the game's own random source.
 #include "maze/generator.h"
 #include "maze/maze_grid.h"
+#include "support/literal_walk.h"
 #include "support/maze_shape.h"
 #include "support/scripted_random.h"
 
@@ -12,18 +13,12 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
 namespace {
-
-// Draws that pick a direction: floor(4r) + 1 gives 1 left, 2 up, 3 right,
-// 4 down.
-constexpr double kLeft = 0.1;
-constexpr double kUp = 0.3;
-constexpr double kRight = 0.6;
-constexpr double kDown = 0.9;
 
 // A picture covers columns 0..W and rows 0..H: '#' is a wall, '.' a passage,
 // '@' the walker's cell (a passage) and 'o' the walker on a wall.
@@ -96,13 +91,9 @@ private Q_SLOTS:
     void atOutsideTheGridIsWall_data();
     void atOutsideTheGridIsWall();
     void clearResetsTheBlockBelow1000();
-    void clearReachesEveryWrittenCell();
 
     void canDig_data();
     void canDig();
-
-    void scriptedWalk_data();
-    void scriptedWalk();
 
     // The random source comes first: the generator's walk leans on it.
     void fastRandomStaysInRangeAndIsUniform_data();
@@ -111,6 +102,8 @@ private Q_SLOTS:
 
     void generatedMazes_data();
     void generatedMazes();
+    void sameChancesAsTheLiteralWalk_data();
+    void sameChancesAsTheLiteralWalk();
     void sameSeedSameMaze();
 };
 
@@ -163,42 +156,6 @@ void TestMaze::clearResetsTheBlockBelow1000()
     QCOMPARE(maze(1000, 1000), std::int16_t(9));
     QCOMPARE(maze(1000, 0), std::int16_t(0));
     QCOMPARE(maze(0, 1000), std::int16_t(0));
-}
-
-void TestMaze::clearReachesEveryWrittenCell()
-{
-    // Clearing goes only as far as cells have been written since the last
-    // clear; every write must count, wherever it lies, also in a copy.
-    auto allWall = [](const MazeGrid& m) {
-        for (int y = 0; y < MazeGrid::kCleared; ++y)
-            for (int x = 0; x < MazeGrid::kCleared; ++x)
-                if (m(x, y) != 0)
-                    return QStringLiteral("(%1, %2) not cleared").arg(x).arg(y);
-        return QString();
-    };
-    auto maze = std::make_unique<MazeGrid>();
-    QCOMPARE(allWall(*maze), QString());
-    (*maze)(998, 2) = 1;
-    (*maze)(4, 999) = 2;
-    (*maze)(500, 500) = 3;
-    maze->clear();
-    QCOMPARE(allWall(*maze), QString());
-
-    (*maze)(7, 7) = 4;
-    auto copy = std::make_unique<MazeGrid>(*maze);
-    (*copy)(999, 0) = 5;
-    QCOMPARE((*copy)(7, 7), std::int16_t(4));
-    maze->clear();
-    copy->clear();
-    QCOMPARE(allWall(*maze), QString());
-    QCOMPARE(allWall(*copy), QString());
-
-    // A bigger maze after a smaller one, then a smaller one again.
-    FastRandom random(3);
-    std::int16_t goalY = 0;
-    digMaze(*maze, 200, 150, 30000, random, goalY);
-    digMaze(*maze, 42, 21, 882, random, goalY);
-    QCOMPARE(checkShape(*maze, 42, 21, 200).problem, QString());
 }
 
 void TestMaze::canDig_data()
@@ -322,109 +279,42 @@ void TestMaze::canDig()
     QCOMPARE(passagesIn(maze, p.W, p.H), passagesIn(before, p.W, p.H));
 }
 
-void TestMaze::scriptedWalk_data()
-{
-    QTest::addColumn<int>("W");
-    QTest::addColumn<int>("H");
-    QTest::addColumn<int>("digLimit");
-    QTest::addColumn<QList<double>>("script");
-    QTest::addColumn<int>("goalBefore");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<int>("goalAfter");
-    QTest::addColumn<QPoint>("start");
-
-    // Only a passage at (2, 1): (1, 1) is never dug, the start moves there.
-    // The two out-of-range draws first must not end the walk or jump.
-    QTest::newRow("startRightOfCorner")
-        << 6 << 4 << 1 << QList<double> {kLeft, kUp, kRight} << 0
-        << QStringList {"######", "#o.###", "######", "######", "######"} << 0 << QPoint(2, 1);
-    QTest::newRow("startBelowCorner")
-        << 6 << 4 << 1 << QList<double> {kDown} << 0
-        << QStringList {"######", "#o####", "#.####", "######", "######"} << 0 << QPoint(1, 2);
-    // Both (2, 1) and (1, 2) are passages while (1, 1) is wall: (2, 1) wins.
-    QTest::newRow("startPrefersRight")
-        << 6 << 4 << 3 << QList<double> {kRight, kDown, kLeft} << 0
-        << QStringList {"######", "#o.###", "#..###", "######", "######"} << 0 << QPoint(2, 1);
-    // Down, right, back left onto the dead end (1, 2), up into the corner:
-    // there up is out of range three times and must not jump (a jump would
-    // take two of them and land on (2, 2) early); right is blocked by
-    // (2, 2), so (1, 1) is a dead end in column 1. The jump lands on (2, 2)
-    // and one more step ends the walk. Goal_Y keeps its old value.
-    QTest::newRow("deadEndOutsideGoalColumnKeepsGoalY")
-        << 6 << 4 << 5
-        << QList<double> {kDown, kRight, kLeft, kUp, kUp, kUp, kUp, kRight, 0.2, 0.3, kRight} << 17
-        << QStringList {"######", "#@####", "#...##", "######", "######"} << 17 << QPoint(1, 1);
-    // Column 2 is the goal column of a 3-wide maze. Dead end at (2, 3), jump
-    // to (1, 2), up, right into a dead end at (2, 1), jump to (1, 1), and
-    // step back onto (2, 1), which counts as the last step. The later dead
-    // end sets Goal_Y.
-    QTest::newRow("lastDeadEndInGoalColumnSetsGoalY")
-        << 3 << 4 << 6
-        << QList<double> {kDown, kDown, kRight, kLeft, 0.1, 0.3, kUp, kRight, kDown, 0.1, 0.1, kRight}
-        << 17 << QStringList {"####", "#@.#", "#.##", "#..#", "####"} << 1 << QPoint(1, 1);
-}
-
-void TestMaze::scriptedWalk()
-{
-    QFETCH(int, W);
-    QFETCH(int, H);
-    QFETCH(int, digLimit);
-    QFETCH(QList<double>, script);
-    QFETCH(int, goalBefore);
-    QFETCH(QStringList, expected);
-    QFETCH(int, goalAfter);
-    QFETCH(QPoint, start);
-
-    MazeGrid wanted;
-    paint(wanted, expected);
-
-    MazeGrid maze;
-    dirtyEverything(maze);
-    ScriptedRandom random(std::vector<double>(script.begin(), script.end()));
-    random.reseed(0.0);
-    std::int16_t goalY = static_cast<std::int16_t>(goalBefore);
-
-    const DigOutcome out = digMaze(maze, static_cast<std::int16_t>(W), static_cast<std::int16_t>(H),
-                                   static_cast<std::int16_t>(digLimit), random, goalY);
-
-    // A walk that strays from the script needs more numbers than scripted.
-    QCOMPARE(random.used(), std::size_t(script.size()));
-    QCOMPARE(passagesIn(maze, W + 2, H + 2), passagesIn(wanted, W, H));
-    QCOMPARE(int(goalY), goalAfter);
-    QCOMPARE(QPoint(out.startX, out.startY), start);
-}
-
 void TestMaze::generatedMazes_data()
 {
     QTest::addColumn<int>("W");
     QTest::addColumn<int>("H");
+    QTest::addColumn<int>("digLimit");
     QTest::addColumn<int>("seeds");
-    // Large enough that a walk always meets a dead end in the goal column.
-    QTest::addColumn<bool>("goalAlwaysSet");
+    // 1: a walk this long always meets a dead end in the goal column; -1: it
+    // cannot meet one, so the goal's row keeps its old value; 0: either.
+    QTest::addColumn<int>("goal");
 
-    QTest::newRow("initial42x21") << 42 << 21 << 200 << true;
-    QTest::newRow("size43x22") << 43 << 22 << 200 << true;
-    QTest::newRow("size60x30") << 60 << 30 << 200 << true;
-    QTest::newRow("size126x66") << 126 << 66 << 200 << true;
-    QTest::newRow("size254x129") << 254 << 129 << 60 << true;
-    QTest::newRow("tiny3x3") << 3 << 3 << 200 << false;
-    QTest::newRow("narrow3x40") << 3 << 40 << 200 << false;
-    QTest::newRow("flat40x3") << 40 << 3 << 200 << false;
-    QTest::newRow("odd7x13") << 7 << 13 << 200 << false;
-    QTest::newRow("widest999x32") << 999 << 32 << 20 << false;
-    QTest::newRow("tallest32x999") << 32 << 999 << 20 << false;
+    QTest::newRow("initial42x21") << 42 << 21 << 882 << 200 << 1;
+    QTest::newRow("size43x22") << 43 << 22 << 946 << 200 << 1;
+    QTest::newRow("size60x30") << 60 << 30 << 1800 << 200 << 1;
+    QTest::newRow("size126x66") << 126 << 66 << 8316 << 200 << 1;
+    QTest::newRow("size254x129") << 254 << 129 << 32766 << 60 << 1;
+    QTest::newRow("tiny3x3") << 3 << 3 << 9 << 200 << 0;
+    QTest::newRow("narrow3x40") << 3 << 40 << 120 << 200 << 0;
+    QTest::newRow("flat40x3") << 40 << 3 << 120 << 200 << 0;
+    QTest::newRow("odd7x13") << 7 << 13 << 91 << 200 << 0;
+    QTest::newRow("widest999x32") << 999 << 32 << 31968 << 20 << 0;
+    QTest::newRow("tallest32x999") << 32 << 999 << 31968 << 20 << 0;
+    // One step from (1, 1) ends the walk before any dead end.
+    QTest::newRow("oneStep6x4") << 6 << 4 << 1 << 20 << -1;
+    QTest::newRow("oneStepIntoTheGoalColumn3x4") << 3 << 4 << 1 << 20 << -1;
 }
 
 void TestMaze::generatedMazes()
 {
     QFETCH(int, W);
     QFETCH(int, H);
+    QFETCH(int, digLimit);
     QFETCH(int, seeds);
-    QFETCH(bool, goalAlwaysSet);
+    QFETCH(int, goal);
 
     const auto w = static_cast<std::int16_t>(W);
     const auto h = static_cast<std::int16_t>(H);
-    const auto digLimit = static_cast<std::int16_t>(W * H);
 
     MazeGrid maze;
     dirtyEverything(maze);
@@ -433,30 +323,84 @@ void TestMaze::generatedMazes()
         FastRandom random;
         random.reseed(3600.0 + 0.25 * seed + W);
         std::int16_t goalY = -1;
-        const DigOutcome out = digMaze(maze, w, h, digLimit, random, goalY);
+        const DigOutcome out = digMaze(maze, w, h, static_cast<std::int16_t>(digLimit), random, goalY);
         const QString where = QStringLiteral("seed %1: ").arg(seed);
 
         // The first maze follows a dirty grid: search all of it for leftovers.
         const int margin = seed == 1 ? MazeGrid::kSize : 2;
         const MazeShape shape = checkShape(maze, W, H, margin);
         QVERIFY2(shape.problem.isEmpty(), qPrintable(where + shape.problem));
-        QVERIFY2(shape.passages < digLimit, qPrintable(where + QString::number(shape.passages)));
+        // Every step digs at most one cell, and a long walk steps back onto
+        // dead ends, so there are fewer passages than steps.
+        QVERIFY2(shape.passages < std::max(digLimit, 2), qPrintable(where + QString::number(shape.passages)));
 
         const QPoint start(out.startX, out.startY);
         QCOMPARE(start, expectedStart(maze));
         QVERIFY2(maze(start.x(), start.y()) != 0, qPrintable(where + "start on a wall"));
 
-        if (goalAlwaysSet)
-            QVERIFY2(goalY != -1, qPrintable(where + "no dead end met in the goal column"));
+        QVERIFY2(goal != 1 || goalY != -1, qPrintable(where + "no dead end met in the goal column"));
+        QVERIFY2(goal != -1 || goalY == -1, qPrintable(where + "the goal's row changed"));
         if (goalY != -1) {
             QVERIFY2(goalY >= 1 && goalY <= H - 1, qPrintable(where + QString::number(goalY)));
             QVERIFY2(maze(W - 1, goalY) != 0, qPrintable(where + "goal on a wall"));
+            QVERIFY2(Can_Dig(maze, w, h, w - 1, goalY) == 0, qPrintable(where + "goal not a dead end"));
         }
     }
     // Index 1000 is never written, whatever the size.
     for (int i = 0; i < MazeGrid::kSize; ++i) {
         QCOMPARE(maze(1000, i), std::int16_t(0));
         QCOMPARE(maze(i, 1000), std::int16_t(0));
+    }
+}
+
+void TestMaze::sameChancesAsTheLiteralWalk_data()
+{
+    QTest::addColumn<int>("W");
+    QTest::addColumn<int>("H");
+    QTest::newRow("initial42x21") << 42 << 21;
+    QTest::newRow("size60x30") << 60 << 30;
+    QTest::newRow("odd7x13") << 7 << 13;
+}
+
+void TestMaze::sameChancesAsTheLiteralWalk()
+{
+    // The passage count, the dead ends, the goal's row and the start cell of
+    // 400 mazes from each walk: their means agree within four standard errors.
+    QFETCH(int, W);
+    QFETCH(int, H);
+    using Dig = DigOutcome (*)(MazeGrid&, std::int16_t, std::int16_t, std::int16_t, RandomSource&, std::int16_t&);
+    constexpr int kMazes = 400;
+    const QStringList names {"passages", "dead ends", "goal row", "start (1, 1)", "start (2, 1)"};
+    auto figures = [W, H](Dig dig, std::uint64_t firstSeed) {
+        MazeGrid maze;
+        std::array<double, 5> sum {}, squares {};
+        for (int i = 0; i < kMazes; ++i) {
+            FastRandom random(firstSeed + static_cast<std::uint64_t>(i));
+            std::int16_t goalY = 0;
+            const auto [x, y] = dig(maze, std::int16_t(W), std::int16_t(H), std::int16_t(W * H), random, goalY);
+            std::array<double, 5> f {0, 0, double(goalY), double(x == 1 && y == 1), double(x == 2)};
+            for (const QPoint p : passagesIn(maze, W, H)) {
+                f[0] += 1;
+                f[1] += (maze.at(p.x() - 1, p.y()) + maze.at(p.x() + 1, p.y()) + maze.at(p.x(), p.y() - 1)
+                         + maze.at(p.x(), p.y() + 1)) == 1;
+            }
+            for (std::size_t k = 0; k < f.size(); ++k) {
+                sum[k] += f[k];
+                squares[k] += f[k] * f[k];
+            }
+        }
+        std::array<std::pair<double, double>, 5> meanAndVariance;  // the variance of the mean
+        for (std::size_t k = 0; k < sum.size(); ++k)
+            meanAndVariance[k] = {sum[k] / kMazes, (squares[k] - sum[k] * sum[k] / kMazes) / (kMazes - 1) / kMazes};
+        return meanAndVariance;
+    };
+    const auto ours = figures(digMaze, 1);
+    const auto literal = figures(literalWalk, 1000001);
+    for (std::size_t k = 0; k < ours.size(); ++k) {
+        const double error = std::sqrt(ours[k].second + literal[k].second);
+        QVERIFY2(std::abs(ours[k].first - literal[k].first) <= 4 * error,
+                 qPrintable(QStringLiteral("%1: %2 against %3, standard error %4")
+                                .arg(names[int(k)]).arg(ours[k].first).arg(literal[k].first).arg(error)));
     }
 }
 
