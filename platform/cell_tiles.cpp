@@ -14,18 +14,9 @@ namespace {
 // The painter holds a ratio to 1/65536, so at most ratios that are not a
 // whole number of quarters the cells fall in ever new places across the
 // picture (at 115 % the near edges drift by a hundredth of a pixel every
-// hundred cells): a tile would serve one cell. Past this many places along
-// a side the strokes are drawn whole instead, as the reference does.
+// hundred cells): a tile would serve one cell. Past this many places the
+// strokes are drawn whole instead, as the reference does.
 constexpr std::size_t kMostPlaces = 16;
-
-std::size_t placesAmong(const auto& spans)
-{
-    std::vector<std::uint32_t> seen;
-    for (const auto& span : spans)
-        if (std::find(seen.begin(), seen.end(), span.place) == seen.end() && seen.size() <= kMostPlaces)
-            seen.push_back(span.place);
-    return seen.size();
-}
 
 QRgb opaque(ColourWord colour)
 {
@@ -69,14 +60,21 @@ void CellTiles::keepFor(const CellGrid& grid, qreal scale)
     const QRgb colours[3] = {opaque(grid.strokeColour), opaque(grid.fills[0]), opaque(grid.fills[1])};
     if (scale == scale_ && grid.penWidth == penWidth_ && std::equal(colours, colours + 3, colours_))
         return;
-    if (scale != scale_) {
-        placeAt_.clear();
-        places_.clear();
-    }
     scale_ = scale;
     penWidth_ = grid.penWidth;
     std::copy(colours, colours + 3, colours_);
+    placeAt_.clear();
+    places_.clear();
     tiles_.clear();
+}
+
+QPen penOf(QRgb colour, int width, Qt::PenCapStyle cap, Qt::PenJoinStyle join)
+{
+    QPen pen {QColor::fromRgb(colour)};
+    pen.setWidth(std::max(width, 1));
+    pen.setCapStyle(cap);
+    pen.setJoinStyle(join);
+    return pen;
 }
 
 std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
@@ -111,11 +109,7 @@ const CellTiles::Tile& CellTiles::tile(CellLook look, std::uint32_t column, std:
     pixels.fill(fill ? colours_[fill] : 0);
     QPainter painter(&pixels);
     painter.setTransform(QTransform(scale_, 0, 0, scale_, -across.start, -down.start));
-    QPen pen(QColor::fromRgb(colours_[0]));
-    pen.setWidth(penWidth_);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    painter.setPen(pen);
+    painter.setPen(penOf(colours_[0], penWidth_, Qt::RoundCap, Qt::RoundJoin));
     for (int n = 0; n < kStrokeCount; ++n) {
         const CellStroke& k = kCellStrokes[n];
         if (look & (1 << n))
@@ -168,11 +162,7 @@ void CellTiles::drawWhole(QImage& picture, const std::vector<Span>& columns, con
         }
     }
     QPainter painter(&picture);
-    QPen pen(QColor::fromRgb(colours_[0]));
-    pen.setWidth(penWidth_);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    painter.setPen(pen);
+    painter.setPen(penOf(colours_[0], penWidth_, Qt::RoundCap, Qt::RoundJoin));
     for (int y = 0; y < grid.rows; ++y) {
         for (int x = 0; x < grid.columns; ++x) {
             const CellLook look = grid.looks[static_cast<std::size_t>(y * grid.columns + x)];
@@ -197,7 +187,7 @@ void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> 
                     rows.back().start + rows.back().size - rows.front().start);
         fillOutside(picture, cells, *clearTo);
     }
-    if (placesAmong(columns) > kMostPlaces || placesAmong(rows) > kMostPlaces) {
+    if (places_.size() > kMostPlaces) {
         drawWhole(picture, columns, rows, grid, clearTo);
         return;
     }

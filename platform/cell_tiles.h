@@ -8,6 +8,7 @@
 #include "render/surface.h"
 
 #include <QImage>
+#include <QPen>
 
 #include <cstdint>
 #include <map>
@@ -16,6 +17,9 @@
 #include <vector>
 
 namespace platform {
+
+// The pen of the window's picture: `width` pixels wide, at least one.
+QPen penOf(QRgb colour, int width, Qt::PenCapStyle cap, Qt::PenJoinStyle join);
 
 class CellTiles {
 public:

@@ -8,19 +8,6 @@
 
 namespace platform {
 
-namespace {
-
-QPen penOf(ColourWord colour, int width, Qt::PenCapStyle cap, Qt::PenJoinStyle join)
-{
-    QPen pen(toQColor(colour));
-    pen.setWidth(std::max(width, 1));
-    pen.setCapStyle(cap);
-    pen.setJoinStyle(join);
-    return pen;
-}
-
-}  // namespace
-
 QColor toQColor(ColourWord colour)
 {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -86,7 +73,7 @@ void ImageSurface::Box(float x1, float y1, float x2, float y2)
         return;
     settle();
     QPainter p(&image_);
-    p.setPen(penOf(ForeColor, DrawWidth, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(penOf(toQColor(ForeColor).rgb(), DrawWidth, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     const QRectF box(QPointF(x1, y1), QPointF(x2, y2));
     p.drawRect(box);
@@ -100,7 +87,7 @@ void ImageSurface::Circle(float cx, float cy, float radius)
         return;
     settle();
     QPainter p(&image_);
-    p.setPen(penOf(ForeColor, DrawWidth, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(penOf(toQColor(ForeColor).rgb(), DrawWidth, Qt::RoundCap, Qt::RoundJoin));
     if (FillStyle == 0)
         p.setBrush(toQColor(FillColor));
     else
