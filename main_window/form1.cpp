@@ -39,6 +39,7 @@ Form1::Form1(Form1Services services)
     window_.setWindowTitle(QStringLiteral("Orvo"));
     window_.onResize = [this] { Form_Resize(); };
     window_.onGotFocus = [this] { Form_GotFocus(); };
+    window_.onLostFocus = [this] { Form_LostFocus(); };
     window_.onKeyDown = [this](std::int16_t code, std::int16_t shift) { Form_KeyDown(code, shift); };
     window_.onKeyUp = [this](std::int16_t code, std::int16_t shift) { Form_KeyUp(code, shift); };
     window_.surface().setBackColor(RGB(128, 128, 255));
@@ -156,6 +157,21 @@ void Form1::Form_GotFocus()
     Timer2.setEnabled(true);
 }
 
+void Form1::Form_LostFocus()
+{
+    // A key let go while another window has the focus sends its release
+    // there: without this the dot would run on to the wall.
+    releaseKeys();
+}
+
+void Form1::releaseKeys()
+{
+    Key_Up = 0;
+    Key_Left = 0;
+    Key_Right = 0;
+    Key_Down = 0;
+}
+
 void Form1::drawPicture()
 {
     // Before the first maze there is nothing to draw.
@@ -234,10 +250,7 @@ void Form1::finishGame()
         High_Name = answer.empty() ? std::string(kNobody) : boundedName(storableText(answer));
         storeHighScore();
     }
-    Key_Up = 0;
-    Key_Left = 0;
-    Key_Right = 0;
-    Key_Down = 0;
+    releaseKeys();
     finishing_ = false;
     Form_Resize();
 }

@@ -51,6 +51,7 @@ public:
 
     void Form_Resize();
     void Form_GotFocus();
+    void Form_LostFocus();
     void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
     void Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift);
     void Timer1_Timer();
@@ -90,6 +91,7 @@ private:
     void Make_Maze();
     void drawPicture();
     void finishGame();
+    void releaseKeys();
     void storeHighScore();
     MazeScene scene() const;
     bool loadFailed(const char* fileName, const std::string& problem);

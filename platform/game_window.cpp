@@ -106,6 +106,13 @@ void GameWindow::focusInEvent(QFocusEvent* event)
         onGotFocus();
 }
 
+void GameWindow::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (onLostFocus)
+        onLostFocus();
+}
+
 void GameWindow::keyPressEvent(QKeyEvent* event)
 {
     const std::int16_t code = virtualKeyCode(event->key());
