@@ -182,20 +182,22 @@ private Q_SLOTS:
     // defaults, and says so; the next start reads the files found there.
     void firstStartFillsThePlayersFolder_data()
     {
-        QTest::addColumn<bool>("xdgDataHome");
-        QTest::newRow("xdg_data_home") << true;
-        QTest::newRow("home_only") << false;
+        QTest::addColumn<QString>("xdgDataHome");  // under the run's own folder, or relative as it stands
+        QTest::addColumn<QString>("folder");       // where the files go, under the run's own folder
+        QTest::newRow("xdg_data_home") << QStringLiteral("/data") << QStringLiteral("data/orvo");
+        QTest::newRow("home_only") << QString() << QStringLiteral("home/.local/share/orvo");
+        QTest::newRow("relative_is_ignored") << QStringLiteral("data") << QStringLiteral("home/.local/share/orvo");
     }
 
     void firstStartFillsThePlayersFolder()
     {
-        QFETCH(bool, xdgDataHome);
+        QFETCH(QString, xdgDataHome);
+        QFETCH(QString, folder);
         QTemporaryDir root;
         QVERIFY(root.isValid());
         const QString home = root.filePath(QStringLiteral("home"));
-        const QString folder = xdgDataHome ? root.filePath(QStringLiteral("data/orvo"))
-                                           : root.filePath(QStringLiteral("home/.local/share/orvo"));
-        const QString dataHome = xdgDataHome ? root.filePath(QStringLiteral("data")) : QString();
+        folder = root.filePath(folder);
+        const QString dataHome = xdgDataHome.startsWith(QLatin1Char('/')) ? root.path() + xdgDataHome : xdgDataHome;
 
         GameRun first(*session_);
         useInstalled(first, home, dataHome);
