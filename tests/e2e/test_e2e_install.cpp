@@ -147,6 +147,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");
         const QString usage = QStringLiteral("Usage: orvo \\[--data-dir FOLDER\\]");
         QTest::newRow("help") << QStringList {QStringLiteral("--help")} << 0 << usage << QString();
+        // Qt's own options are taken as every Qt program takes them.
+        QTest::newRow("qt_session") << QStringList {QStringLiteral("-session"), QStringLiteral("1a2b"),
+                                                    QStringLiteral("--version")}
+                                    << 0 << QStringLiteral("^orvo ") << QString();
+        QTest::newRow("qt_style_reverse_platform")
+            << QStringList {QStringLiteral("-style=fusion"), QStringLiteral("-reverse"), QStringLiteral("-platform"),
+                            QStringLiteral("xcb"), QStringLiteral("--help")}
+            << 0 << usage << QString();
         QTest::newRow("version") << QStringList {QStringLiteral("--version")} << 0
                                  << QStringLiteral("^orvo " ORVO_VERSION "\n$") << QString();
         QTest::newRow("unknown_option") << QStringList {QStringLiteral("--fast")} << 2 << QString()
