@@ -1,7 +1,6 @@
 #include "platform/data_folder.h"
 
 #include "persist/data_files.h"
-#include "platform/dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,7 +78,7 @@ DataLocation locateDataFolder(const QString& given, const QString& programFolder
 
 std::string prepareDataFolder(const DataFolder& folder)
 {
-    const std::string shownFolder = toLatin1(folder.path());
+    const std::string shownFolder = QFile::encodeName(folder.path()).toStdString();
     if (folder.path().isEmpty() || !makePrivateFolder(folder.path()))
         return loadFailureMessage(shownFolder, "the folder for the game's files cannot be made");
 

@@ -1,7 +1,5 @@
 #include "platform/files.h"
 
-#include "platform/dialogs.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -21,7 +19,7 @@ QString DataFolder::filePath(const char* name) const
 
 std::string DataFolder::shownPath(const char* name) const
 {
-    return toLatin1(filePath(name));
+    return QFile::encodeName(filePath(name)).toStdString();
 }
 
 FileRead DataFolder::read(const char* name) const

@@ -25,7 +25,8 @@ public:
 
     const QString& path() const { return path_; }
     QString filePath(const char* name) const;
-    // The file's path as the game's single-byte texts hold it, for messages.
+    // The file's path for messages, in the bytes the system names it with
+    // (UTF-8 on a UTF-8 system), whatever script its folders are named in.
     std::string shownPath(const char* name) const;
 
     // Reads at most the first 64 KiB: every data file is one short record.

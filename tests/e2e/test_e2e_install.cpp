@@ -54,7 +54,7 @@ QMap<QString, QByteArray> filesIn(const QString& folder)
     return files;
 }
 
-enum class Layout { PerUserBadFile, PerUserFolderBlocked, PortableSomeFiles, DataDirEmpty };
+enum class Layout { PerUserBadFile, PerUserFolderBlocked, PortableSomeFiles, DataDirEmpty, DataDirCyrillic };
 
 }  // namespace
 
@@ -259,6 +259,7 @@ private Q_SLOTS:
         QTest::newRow("per_user_folder_blocked") << Layout::PerUserFolderBlocked;
         QTest::newRow("portable_some_files") << Layout::PortableSomeFiles;
         QTest::newRow("data_dir_empty") << Layout::DataDirEmpty;
+        QTest::newRow("data_dir_cyrillic") << Layout::DataDirCyrillic;
     }
 
     void startStops()
@@ -301,7 +302,9 @@ private Q_SLOTS:
             after = portable;
             break;
         case Layout::DataDirEmpty:
-            folder = root.filePath(QStringLiteral("given"));
+        case Layout::DataDirCyrillic:
+            folder = root.filePath(layout == Layout::DataDirEmpty ? QStringLiteral("given")
+                                                                  : QStringLiteral("Игры 游戏"));
             QVERIFY(QDir().mkpath(folder));
             useInstalled(game, home, dataHome, {QStringLiteral("--data-dir"), folder});
             named = QDir(folder).filePath(QStringLiteral("High.dat"));
