@@ -13,6 +13,7 @@
 #include "persist/record.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -244,15 +245,47 @@ void Form1::finishGame()
     finishing_ = true;
     const std::int16_t score = gameScore(Maze_Width, Maze_Height, Time_Minutes, Time_Seconds);
     services_.dialogs.MsgBox("Congratulations! You did it! Your Score: " + signSpaceForm(score), "You did it!");
+    // Another game may have saved a higher score since this one started.
+    {
+        const platform::SaveLock lock(services_.folder);
+        adoptSavedHighScore();
+    }
     if (score > High_Score) {
         const std::string answer = services_.dialogs.InputBox("New High Score! Enter your Name!", "High Score!", "");
-        High_Score = score;
-        High_Name = answer.empty() ? std::string(kNobody) : boundedName(storableText(answer));
-        storeHighScore();
+        saveHighScore(score, answer.empty() ? std::string(kNobody) : boundedName(storableText(answer)));
     }
     releaseKeys();
     finishing_ = false;
     Form_Resize();
+}
+
+void Form1::saveHighScore(std::int16_t score, const std::string& name)
+{
+    // The check and the two writes are one step under the lock: a score
+    // another game saved while the name was asked for is seen, and no game
+    // writes its score beside another one's name.
+    const platform::SaveLock lock(services_.folder);
+    adoptSavedHighScore();
+    if (score <= High_Score)
+        return;
+    High_Score = score;
+    High_Name = name;
+    storeHighScore();
+}
+
+void Form1::adoptSavedHighScore()
+{
+    const platform::FileRead high = services_.folder.read(kHighFile);
+    const Loaded<std::string> scrambled = high.ok ? readTextRecord(high.bytes) : Loaded<std::string>::failed({});
+    if (!scrambled.value)
+        return;
+    const std::optional<std::int16_t> saved = highScoreFromText(DirEncode(*scrambled.value)).value;
+    if (!saved || *saved <= High_Score)
+        return;
+    const platform::FileRead name = services_.folder.read(kNameFile);
+    const Loaded<std::string> holder = name.ok ? readTextRecord(name.bytes) : Loaded<std::string>::failed({});
+    High_Score = *saved;
+    High_Name = holder.value ? boundedName(*holder.value) : std::string(kNobody);
 }
 
 void Form1::storeHighScore()

@@ -53,6 +53,8 @@ private Q_SLOTS:
     void newHighScoreStoresScoreThenName_data();
     void newHighScoreStoresScoreThenName();
     void ticksDuringTheDialogsDoNothing();
+    void twoGamesKeepTheHigherScore_data();
+    void twoGamesKeepTheHigherScore();
     void unwritableFileIsReported_data();
     void unwritableFileIsReported();
     void readOnlyFolderKeepsTheOldFiles();
@@ -141,6 +143,52 @@ void TestFinish::ticksDuringTheDialogsDoNothing()
     QCOMPARE(game.dialogs().shown.size(), std::size_t {2});
     QCOMPARE(f.High_Name, std::string("Ann"));
     expectNewGame(f);
+}
+
+void TestFinish::twoGamesKeepTheHigherScore_data()
+{
+    // Two games on one folder; "early" finishes before "late" does, or
+    // while late's name box is open. 0:30 scores 2050, 1:00 scores 1020.
+    QTest::addColumn<int>("earlySeconds");
+    QTest::addColumn<int>("lateSeconds");
+    QTest::addColumn<bool>("whileNaming");
+    QTest::addColumn<QString>("winner");
+    QTest::newRow("lowerLast") << 30 << 60 << false << QStringLiteral("Bea");
+    QTest::newRow("lowerLastWhileNaming") << 30 << 60 << true << QStringLiteral("Bea");
+    QTest::newRow("higherLastWhileNaming") << 60 << 30 << true << QStringLiteral("Ann");
+}
+
+void TestFinish::twoGamesKeepTheHigherScore()
+{
+    QFETCH(int, earlySeconds);
+    QFETCH(int, lateSeconds);
+    QFETCH(bool, whileNaming);
+    QFETCH(QString, winner);
+    TestGame late;
+    TestGame early(late, 8);
+    // Early's window takes the focus, and with it late's held key.
+    QVERIFY(readyToFinish(late) && readyToFinish(early) && placeBesideGoal(late.form()));
+    late.form().Time_Minutes = early.form().Time_Minutes = 0;
+    late.form().Time_Seconds = static_cast<std::int16_t>(lateSeconds);
+    early.form().Time_Seconds = static_cast<std::int16_t>(earlySeconds);
+    late.dialogs().answers.push_back("Ann");
+    early.dialogs().answers.push_back("Bea");
+    bool earlyDone = false;
+    late.dialogs().whileOpen = [&] {
+        if (!earlyDone && (!whileNaming || late.dialogs().shown.back().kind == "input")) {
+            earlyDone = true;
+            early.form().Timer1_Timer();
+        }
+    };
+
+    late.form().Timer1_Timer();
+    late.dialogs().whileOpen = nullptr;
+
+    QVERIFY(earlyDone);
+    QCOMPARE(late.fileBytes(kHighFile), scrambledRecord("2050"));
+    QCOMPARE(late.fileBytes(kNameFile), textRecord(winner.toStdString()));
+    QCOMPARE(late.form().High_Score, 2050);
+    QCOMPARE(QString::fromStdString(late.form().High_Name), winner);
 }
 
 void TestFinish::unwritableFileIsReported_data()
