@@ -45,15 +45,9 @@ TestGame::TestGame(const DataFiles& files, std::uint64_t seed) : random_(seed)
                                                    [this](int status) { endedWith = status; }});
 }
 
-TestGame::TestGame(const TestGame& first, std::uint64_t seed) : folder_(first.folder_), random_(seed)
-{
-    form_ = std::make_unique<Form1>(Form1Services {dialogs_, random_, platform::DataFolder(folder_),
-                                                   [] { return 12345.678; }, [this](int status) { endedWith = status; }});
-}
-
 std::string TestGame::fileBytes(const char* name) const
 {
-    QFile file(folder_ + QLatin1Char('/') + QString::fromLatin1(name));
+    QFile file(dir_.filePath(QString::fromLatin1(name)));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();

@@ -23,13 +23,11 @@ struct DataFiles {
 class TestGame {
 public:
     explicit TestGame(const DataFiles& files = DataFiles::defaults(), std::uint64_t seed = 7);
-    // A second game on the first one's data folder.
-    TestGame(const TestGame& first, std::uint64_t seed);
 
     Form1& form() { return *form_; }
     ScriptedDialogs& dialogs() { return dialogs_; }
     SeededRandom& random() { return random_; }
-    QString folder() const { return folder_; }
+    QString folder() const { return dir_.path(); }
     std::string fileBytes(const char* name) const;
 
     int endedWith = -1;  // the status endProgram was called with
@@ -40,7 +38,6 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QString folder_ = dir_.path();
     ScriptedDialogs dialogs_;
     SeededRandom random_;
     std::unique_ptr<Form1> form_;

@@ -59,8 +59,6 @@ private Q_SLOTS:
     void saveIsWholeOrNothing();
     void killDuringSaveLeavesOldOrNew();
     void defaultsThatCannotBeWrittenStopTheStart();
-    void playersFolderIsMadePrivate_data();
-    void playersFolderIsMadePrivate();
 };
 
 void FilesTest::unreadableFilesAreRefused_data()
@@ -247,40 +245,6 @@ void FilesTest::defaultsThatCannotBeWrittenStopTheStart()
                                 + QStringLiteral("/High.dat: its default cannot be written (")),
              qPrintable(problem));
     QCOMPARE(entriesOf(folder), QStringList());
-}
-
-void FilesTest::playersFolderIsMadePrivate_data()
-{
-    QTest::addColumn<int>("mask");          // the umask the game starts with
-    QTest::addColumn<int>("existingMode");  // 0: the folder is not there yet
-    QTest::newRow("new") << 022 << 0;
-    QTest::newRow("newUnderUmask000") << 0 << 0;
-    QTest::newRow("existing0755KeepsItsMode") << 0 << 0755;
-    QTest::newRow("existing0777KeepsItsMode") << 022 << 0777;
-}
-
-void FilesTest::playersFolderIsMadePrivate()
-{
-    QFETCH(int, mask);
-    QFETCH(int, existingMode);
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString folder = root.filePath(QStringLiteral("data/orvo"));
-    if (existingMode)
-        QVERIFY(QDir().mkpath(folder) && chmod(QFile::encodeName(folder).constData(), mode_t(existingMode)) == 0);
-    const mode_t before = umask(mode_t(mask));
-    const std::string problem = platform::prepareDataFolder(platform::DataFolder(folder));
-    umask(before);
-    QVERIFY2(problem.empty(), problem.c_str());
-
-    // A folder made above it is its owner's alone too.
-    for (const QString& made : {folder, root.filePath(QStringLiteral("data"))}) {
-        struct stat info {};
-        QVERIFY(stat(QFile::encodeName(made).constData(), &info) == 0);
-        QCOMPARE(int(info.st_mode & 07777), existingMode ? existingMode : 0700);
-        if (existingMode)
-            break;
-    }
 }
 
 QTEST_APPLESS_MAIN(FilesTest)
