@@ -14,6 +14,7 @@
 #include "persist/record.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -40,6 +41,7 @@ Form1::Form1(Form1Services services)
     window_.setWindowTitle(QStringLiteral("Orvo"));
     window_.onResize = [this] { Form_Resize(); };
     window_.onGotFocus = [this] { Form_GotFocus(); };
+    window_.onLostFocus = [this] { Form_LostFocus(); };
     window_.onKeyDown = [this](std::int16_t code, std::int16_t shift) { Form_KeyDown(code, shift); };
     window_.onKeyUp = [this](std::int16_t code, std::int16_t shift) { Form_KeyUp(code, shift); };
     window_.surface().setBackColor(RGB(128, 128, 255));
@@ -157,6 +159,21 @@ void Form1::Form_GotFocus()
     Timer2.setEnabled(true);
 }
 
+void Form1::Form_LostFocus()
+{
+    // A key let go while another window has the focus sends its release
+    // there: without this the dot would run on to the wall.
+    releaseKeys();
+}
+
+void Form1::releaseKeys()
+{
+    Key_Up = 0;
+    Key_Left = 0;
+    Key_Right = 0;
+    Key_Down = 0;
+}
+
 void Form1::drawPicture()
 {
     // Before the first maze there is nothing to draw.
@@ -229,18 +246,47 @@ void Form1::finishGame()
     finishing_ = true;
     const std::int16_t score = gameScore(Maze_Width, Maze_Height, Time_Minutes, Time_Seconds);
     services_.dialogs.MsgBox("Congratulations! You did it! Your Score: " + signSpaceForm(score), "You did it!");
+    // Another game may have saved a higher score since this one started.
+    {
+        const platform::SaveLock lock(services_.folder);
+        adoptSavedHighScore();
+    }
     if (score > High_Score) {
         const std::string answer = services_.dialogs.InputBox("New High Score! Enter your Name!", "High Score!", "");
-        High_Score = score;
-        High_Name = answer.empty() ? std::string(kNobody) : boundedName(storableText(answer));
-        storeHighScore();
+        saveHighScore(score, answer.empty() ? std::string(kNobody) : boundedName(storableText(answer)));
     }
-    Key_Up = 0;
-    Key_Left = 0;
-    Key_Right = 0;
-    Key_Down = 0;
+    releaseKeys();
     finishing_ = false;
     Form_Resize();
+}
+
+void Form1::saveHighScore(std::int16_t score, const std::string& name)
+{
+    // The check and the two writes are one step under the lock: a score
+    // another game saved while the name was asked for is seen, and no game
+    // writes its score beside another one's name.
+    const platform::SaveLock lock(services_.folder);
+    adoptSavedHighScore();
+    if (score <= High_Score)
+        return;
+    High_Score = score;
+    High_Name = name;
+    storeHighScore();
+}
+
+void Form1::adoptSavedHighScore()
+{
+    const platform::FileRead high = services_.folder.read(kHighFile);
+    const Loaded<std::string> scrambled = high.ok ? readTextRecord(high.bytes) : Loaded<std::string>::failed({});
+    if (!scrambled.value)
+        return;
+    const std::optional<std::int16_t> saved = highScoreFromText(DirEncode(*scrambled.value)).value;
+    if (!saved || *saved <= High_Score)
+        return;
+    const platform::FileRead name = services_.folder.read(kNameFile);
+    const Loaded<std::string> holder = name.ok ? readTextRecord(name.bytes) : Loaded<std::string>::failed({});
+    High_Score = *saved;
+    High_Name = holder.value ? boundedName(*holder.value) : std::string(kNobody);
 }
 
 void Form1::storeHighScore()

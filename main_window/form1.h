@@ -51,6 +51,7 @@ public:
 
     void Form_Resize();
     void Form_GotFocus();
+    void Form_LostFocus();
     void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
     void Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift);
     void Timer1_Timer();
@@ -90,6 +91,13 @@ private:
     void Make_Maze();
     void drawPicture();
     void finishGame();
+    void releaseKeys();
+    // Sees what is on disk under the lock, and saves the pair only while
+    // the score still beats the high score there.
+    void saveHighScore(std::int16_t score, const std::string& name);
+    // Takes the high score and its holder from the files when another game
+    // has saved a higher one there since.
+    void adoptSavedHighScore();
     void storeHighScore();
     MazeScene scene() const;
     bool loadFailed(const char* fileName, const std::string& problem);

@@ -18,8 +18,29 @@ constexpr const char* kUsage =
     "  -h, --help         print this help and exit\n"
     "  -v, --version      print the version and exit\n"
     "\n"
+    "Qt's standard options are accepted too, such as -platform NAME, -style NAME,\n"
+    "-reverse and -session ID (which session managers use).\n"
+    "\n"
     "Without --data-dir the data files are kept beside the program when any of\n"
     "them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).\n";
+
+// The options every Qt program takes (-display to -dograb on X11 only),
+// those with a value and those without: the application object acts on them
+// once the line has been accepted here.
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "qwindowgeometry",
+    "qwindowtitle", "qwindowicon", "session", "style", "stylesheet", "display", "geometry", "title", "icon",
+    "name", "visual",
+};
+constexpr const char* kQtFlags[] = {"reverse", "testability", "widgetcount", "qdevel", "qdebug", "nograb", "dograb"};
+
+void acceptQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name : kQtOptionsWithValue)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char* name : kQtFlags)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+}
 
 CommandLine misunderstood(const QString& why)
 {
@@ -40,6 +61,9 @@ CommandLine readCommandLine(int argc, char* argv[])
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
     const QCommandLineOption dataDir(QStringLiteral("data-dir"), {}, QStringLiteral("folder"));
     parser.addOptions({help, version, dataDir});
+    // Qt's own options are words after a single dash: -session, not -s -e ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    acceptQtOptions(parser);
 
     if (!parser.parse(arguments))
         return misunderstood(parser.errorText());

@@ -1,13 +1,11 @@
 #include "platform/data_folder.h"
 
 #include "persist/data_files.h"
-#include "platform/dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <iostream>
 #include <optional>
@@ -37,12 +35,36 @@ std::optional<std::string> defaultBytes(const char* name)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// Makes the folder, and each missing folder above it, for its owner alone:
+// no other user may put a link where the game will save a file. A folder
+// that is there keeps its mode.
+bool makePrivateFolder(const QString& path)
+{
+    const QFileInfo there(path);
+    if (there.isDir())
+        return true;
+    const QString parent = there.absolutePath();
+    if (parent != there.absoluteFilePath() && !makePrivateFolder(parent))
+        return false;
+    // Another game may have made it in the meantime.
+    return QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) || QFileInfo(path).isDir();
+}
+
 }  // namespace
+
+QString perUserDataFolder()
+{
+    // The XDG base directory rules: a relative path in the variable is
+    // ignored, as an unset one is.
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(dataHome + QLatin1Char('/') + QCoreApplication::applicationName());
+}
 
 DataLocation locateDataFolder(const QString& given)
 {
-    return locateDataFolder(given, QCoreApplication::applicationDirPath(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return locateDataFolder(given, QCoreApplication::applicationDirPath(), perUserDataFolder());
 }
 
 DataLocation locateDataFolder(const QString& given, const QString& programFolder, const QString& perUserFolder)
@@ -56,8 +78,8 @@ DataLocation locateDataFolder(const QString& given, const QString& programFolder
 
 std::string prepareDataFolder(const DataFolder& folder)
 {
-    const std::string shownFolder = toLatin1(folder.path());
-    if (folder.path().isEmpty() || !QDir().mkpath(folder.path()))
+    const std::string shownFolder = QFile::encodeName(folder.path()).toStdString();
+    if (folder.path().isEmpty() || !makePrivateFolder(folder.path()))
         return loadFailureMessage(shownFolder, "the folder for the game's files cannot be made");
 
     for (const char* name : kDataFiles) {

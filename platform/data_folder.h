@@ -19,6 +19,10 @@ struct DataLocation {
     DataPlace place;
 };
 
+// The player's own data folder: $XDG_DATA_HOME/orvo, or
+// ~/.local/share/orvo when the variable is unset, empty or relative.
+QString perUserDataFolder();
+
 // In this order: the given folder, when one is given; the program's own
 // folder, when it holds any of the three files (a build folder, a copied
 // folder, a USB stick); the player's own data folder ($XDG_DATA_HOME/orvo).
@@ -26,7 +30,8 @@ DataLocation locateDataFolder(const QString& given);
 // The same choice between folders the caller names.
 DataLocation locateDataFolder(const QString& given, const QString& programFolder, const QString& perUserFolder);
 
-// Makes the player's own data folder ready: creates it when needed and
+// Makes the player's own data folder ready: creates it when needed (for
+// its owner alone, mode 0700, as any missing folder above it) and
 // writes each data file missing there with its built-in default, saying so
 // on standard error. A file that is there is never touched, whatever it
 // holds. Returns the message that stops the start when the folder cannot be

@@ -25,7 +25,14 @@ std::string toLatin1(const QString& text)
 void Dialogs::reportProblem(const std::string& text)
 {
     std::cerr << text << std::endl;
-    MsgBox(text, "Orvo");
+    problemBox(text);
+}
+
+void QtDialogs::problemBox(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Orvo"), QString::fromStdString(text), QMessageBox::Ok,
+                    owner_);
+    box.exec();
 }
 
 void QtDialogs::MsgBox(const std::string& text, const std::string& title)

@@ -22,8 +22,14 @@ public:
 
     // A fault the player must know of: the same line goes to the standard
     // error stream, for whoever started the game from a terminal or a
-    // script, and into a message box titled "Orvo".
+    // script, and into a message box titled "Orvo". Unlike the game's own
+    // single-byte texts, the line is UTF-8: it names files by their paths
+    // as the system writes them.
     void reportProblem(const std::string& text);
+
+protected:
+    // Shows the UTF-8 line of reportProblem.
+    virtual void problemBox(const std::string& text) { MsgBox(text, "Orvo"); }
 };
 
 // The real dialogs, modal over the given window (or over no window).
@@ -38,6 +44,8 @@ public:
                          const std::string& defaultText) override;
 
 private:
+    void problemBox(const std::string& text) override;
+
     QWidget* owner_;
 };
 

@@ -1,9 +1,8 @@
 #include "platform/files.h"
 
-#include "platform/dialogs.h"
-
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 namespace platform {
@@ -11,6 +10,8 @@ namespace platform {
 namespace {
 
 constexpr qint64 kLargestRead = 64 * 1024;
+constexpr const char* kLockFile = "Orvo.lock";
+constexpr int kLongestLockWaitMs = 5000;
 
 }  // namespace
 
@@ -21,7 +22,7 @@ QString DataFolder::filePath(const char* name) const
 
 std::string DataFolder::shownPath(const char* name) const
 {
-    return toLatin1(filePath(name));
+    return QFile::encodeName(filePath(name)).toStdString();
 }
 
 FileRead DataFolder::read(const char* name) const
@@ -62,5 +63,13 @@ FileWrite DataFolder::write(const char* name, const std::string& bytes) const
         return {false, file.errorString().toStdString()};
     return {true, {}};
 }
+
+SaveLock::SaveLock(const DataFolder& folder) : lock_(std::make_unique<QLockFile>(folder.filePath(kLockFile)))
+{
+    lock_->tryLock(kLongestLockWaitMs);
+}
+
+// The lock file goes with the lock, when this game held it.
+SaveLock::~SaveLock() = default;
 
 }  // namespace platform

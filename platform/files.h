@@ -4,7 +4,10 @@
 
 #include <QString>
 
+#include <memory>
 #include <string>
+
+class QLockFile;
 
 namespace platform {
 
@@ -25,7 +28,8 @@ public:
 
     const QString& path() const { return path_; }
     QString filePath(const char* name) const;
-    // The file's path as the game's single-byte texts hold it, for messages.
+    // The file's path for messages, in the bytes the system names it with
+    // (UTF-8 on a UTF-8 system), whatever script its folders are named in.
     std::string shownPath(const char* name) const;
 
     // Reads at most the first 64 KiB: every data file is one short record.
@@ -38,6 +42,23 @@ public:
 
 private:
     QString path_;
+};
+
+// Held while a game checks and saves its high score, so that two games
+// playing from one folder take turns: a lock file in the folder, there only
+// for the moment of the save. One left by a game that was killed is taken
+// over at once; one the folder will not take (a read-only folder) or
+// another game holds for seconds is not waited for, and the save goes on
+// as it would without it.
+class SaveLock {
+public:
+    explicit SaveLock(const DataFolder& folder);
+    ~SaveLock();
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+private:
+    std::unique_ptr<QLockFile> lock_;
 };
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/key_codes.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
@@ -21,6 +22,15 @@ std::int16_t shiftState(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::AltModifier)
         shift |= 4;
     return shift;
+}
+
+// A Wayland compositor never tells a program that its window was minimised
+// or restored. A window minimised from its own title bar would stay
+// minimised to Qt for ever, and the game would wait for a restore that
+// never comes; there every resize deals a new maze.
+bool minimisingIsReported()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace
@@ -78,7 +88,7 @@ void GameWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // A minimised window has no client area to play in.
-    if (!isMinimized())
+    if (!isMinimized() || !minimisingIsReported())
         resized();
 }
 
@@ -104,6 +114,13 @@ void GameWindow::focusInEvent(QFocusEvent* event)
     QWidget::focusInEvent(event);
     if (onGotFocus)
         onGotFocus();
+}
+
+void GameWindow::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (onLostFocus)
+        onLostFocus();
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event)

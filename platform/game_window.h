@@ -33,6 +33,7 @@ public:
 
     std::function<void()> onResize;
     std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
     std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyDown;
     std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyUp;
 
@@ -41,6 +42,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;

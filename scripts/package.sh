@@ -9,9 +9,20 @@ out=${1:+$(realpath "$1")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The tree as it stands, without build folders and other ignored files.
+# The tree as it stands, without build folders and other ignored files: in a
+# clone, the files git knows of or would; in an unpacked release tarball
+# (no .git), everything but what .gitignore names and any CMake build folder.
 mkdir "$work/orvo"
-git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/orvo"
+if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$(pwd -P)" ]; then
+    git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/orvo"
+else
+    excludes=(--exclude=./.git --exclude-tag-all=CMakeCache.txt)
+    while IFS= read -r pattern; do
+        pattern=${pattern#/}
+        [ -z "$pattern" ] || [ "${pattern:0:1}" = "#" ] || excludes+=("--exclude=./${pattern%/}")
+    done < .gitignore
+    tar -c "${excludes[@]}" . | tar -x -C "$work/orvo"
+fi
 
 (cd "$work/orvo" && dpkg-buildpackage -us -uc -b)
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs whatever the game and its tests need on Debian 12, then builds.
+# Installs whatever the game, its tests and the scripts need on Debian 12
+# (make_pictures.sh's rsvg-convert and package.sh's git among them), then
+# builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
     g++ cmake ninja-build qt6-base-dev libfontconfig-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
     xvfb xauth openbox xdotool imagemagick x11-utils
-    desktop-file-utils appstream man-db groff-base debhelper dpkg-dev lintian
+    desktop-file-utils appstream man-db groff-base debhelper dpkg-dev lintian git e2fsprogs
+    librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,6 +148,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");
         const QString usage = QStringLiteral("Usage: orvo \\[--data-dir FOLDER\\]");
         QTest::newRow("help") << QStringList {QStringLiteral("--help")} << 0 << usage << QString();
+        QTest::newRow("qt_options") << QStringList {QStringLiteral("-session"), QStringLiteral("1a2b"),
+                                                    QStringLiteral("-style=fusion"), QStringLiteral("-reverse"),
+                                                    QStringLiteral("-platform"), QStringLiteral("xcb"),
+                                                    QStringLiteral("--help")} << 0 << usage << QString();
         QTest::newRow("version") << QStringList {QStringLiteral("--version")} << 0
                                  << QStringLiteral("^orvo " ORVO_VERSION "\n$") << QString();
         QTest::newRow("unknown_option") << QStringList {QStringLiteral("--fast")} << 2 << QString()
@@ -182,26 +187,36 @@ private Q_SLOTS:
     // defaults, and says so; the next start reads the files found there.
     void firstStartFillsThePlayersFolder_data()
     {
-        QTest::addColumn<bool>("xdgDataHome");
-        QTest::newRow("xdg_data_home") << true;
-        QTest::newRow("home_only") << false;
+        QTest::addColumn<QString>("xdgDataHome");  // under the run's own folder, or relative as it stands
+        QTest::addColumn<QString>("folder");       // where the files go, under the run's own folder
+        QTest::addColumn<int>("mask");             // the umask the game starts with
+        const QString home = QStringLiteral("home/.local/share/orvo");
+        QTest::newRow("xdg_data_home") << QStringLiteral("/data") << QStringLiteral("data/orvo") << 022;
+        QTest::newRow("home_only_umask_000") << QString() << home << 0;
+        QTest::newRow("relative_is_ignored") << QStringLiteral("data") << home << 022;
     }
 
     void firstStartFillsThePlayersFolder()
     {
-        QFETCH(bool, xdgDataHome);
+        QFETCH(QString, xdgDataHome);
+        QFETCH(QString, folder);
+        QFETCH(int, mask);
         QTemporaryDir root;
         QVERIFY(root.isValid());
         const QString home = root.filePath(QStringLiteral("home"));
-        const QString folder = xdgDataHome ? root.filePath(QStringLiteral("data/orvo"))
-                                           : root.filePath(QStringLiteral("home/.local/share/orvo"));
-        const QString dataHome = xdgDataHome ? root.filePath(QStringLiteral("data")) : QString();
+        folder = root.filePath(folder);
+        const QString dataHome = xdgDataHome.startsWith(QLatin1Char('/')) ? root.path() + xdgDataHome : xdgDataHome;
 
         GameRun first(*session_);
         useInstalled(first, home, dataHome);
+        const mode_t oldMask = umask(mode_t(mask));
         const QByteArray told = playOnce(first, kDefaultPalette);
+        umask(oldMask);
         if (QTest::currentTestFailed())
             return;
+        // Qt's flags for owner, this user, group and others: made 0700.
+        QCOMPARE(int(QFileInfo(folder).permissions() & 0x7777), 0x7700);
+        QVERIFY(QFile::setPermissions(folder, QFileInfo(folder).permissions() | QFileDevice::ReadOther));
         for (const QString& name : kDataFiles) {
             QCOMPARE(bytesOf(QDir(folder).filePath(name)), repositoryDefault(name));
             QVERIFY2(told.contains("default " + name.toLatin1() + " into " + QFile::encodeName(folder)), told);
@@ -216,6 +231,7 @@ private Q_SLOTS:
             return;
         QVERIFY2(!toldAgain.contains("Orvo wrote"), toldAgain);
         QCOMPARE(filesIn(folder), before);
+        QCOMPARE(int(QFileInfo(folder).permissions() & 0x7777), 0x7704);
     }
 
     // --data-dir names the folder outright: its files are used as they are,
@@ -291,7 +307,7 @@ private Q_SLOTS:
             after = portable;
             break;
         case Layout::DataDirEmpty:
-            folder = root.filePath(QStringLiteral("given"));
+            folder = root.filePath(QStringLiteral("Игры 游戏"));  // named in any script
             QVERIFY(QDir().mkpath(folder));
             useInstalled(game, home, dataHome, {QStringLiteral("--data-dir"), folder});
             named = QDir(folder).filePath(QStringLiteral("High.dat"));

@@ -53,6 +53,8 @@ private Q_SLOTS:
     void newHighScoreStoresScoreThenName_data();
     void newHighScoreStoresScoreThenName();
     void ticksDuringTheDialogsDoNothing();
+    void higherScoreSavedMeanwhileStays_data();
+    void higherScoreSavedMeanwhileStays();
     void unwritableFileIsReported_data();
     void unwritableFileIsReported();
     void readOnlyFolderKeepsTheOldFiles();
@@ -141,6 +143,40 @@ void TestFinish::ticksDuringTheDialogsDoNothing()
     QCOMPARE(game.dialogs().shown.size(), std::size_t {2});
     QCOMPARE(f.High_Name, std::string("Ann"));
     expectNewGame(f);
+}
+
+void TestFinish::higherScoreSavedMeanwhileStays_data()
+{
+    QTest::addColumn<bool>("whileNaming");  // another game saves 2050 while this one asks for the name
+    QTest::newRow("beforeTheFinish") << false;
+    QTest::newRow("whileNaming") << true;
+}
+
+// Two games on one folder, the lower score (1020) finishing last.
+void TestFinish::higherScoreSavedMeanwhileStays()
+{
+    QFETCH(bool, whileNaming);
+    TestGame game;
+    QVERIFY(readyToFinish(game));
+    game.dialogs().answers.push_back("Ann");
+    const auto otherGameSaves = [&game] {
+        const platform::DataFolder folder(game.folder());
+        QVERIFY(folder.write(kHighFile, scrambledRecord("2050")).ok && folder.write(kNameFile, textRecord("Bea")).ok);
+    };
+    game.dialogs().whileOpen = [&] {
+        if (whileNaming && game.dialogs().shown.back().kind == "input")
+            otherGameSaves();
+    };
+    if (!whileNaming)
+        otherGameSaves();
+
+    game.form().Timer1_Timer();
+    game.dialogs().whileOpen = nullptr;
+
+    QCOMPARE(game.fileBytes(kHighFile), scrambledRecord("2050"));
+    QCOMPARE(game.fileBytes(kNameFile), textRecord("Bea"));
+    QCOMPARE(game.form().High_Score, 2050);
+    QCOMPARE(game.form().High_Name, std::string("Bea"));
 }
 
 void TestFinish::unwritableFileIsReported_data()
