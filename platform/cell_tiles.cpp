@@ -38,13 +38,12 @@ int firstPixel(int n, qreal scale)
     return static_cast<int>(std::floor(edge(n, scale) + 0.5));
 }
 
-// Sets every pixel of the picture outside the area.
-void fillOutside(QImage& picture, QRect area, QRgb pixel)
+// Sets every pixel of the picture outside the area, which lies within it.
+void fillOutside(QImage& picture, QRect inside, QRgb pixel)
 {
-    const QRect inside = area & picture.rect();
     for (int y = 0; y < picture.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        if (inside.isEmpty() || y < inside.top() || y > inside.bottom()) {
+        if (y < inside.top() || y > inside.bottom()) {
             std::fill_n(row, picture.width(), pixel);
             continue;
         }
@@ -180,13 +179,12 @@ void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> 
     keepFor(grid, QPainter(&picture).deviceTransform().m11());
     const std::vector<Span> columns = spans(grid.columns, picture.width());
     const std::vector<Span> rows = spans(grid.rows, picture.height());
-    if (clearTo) {
-        const QRect cells = columns.empty() || rows.empty()
-            ? QRect()
-            : QRect(columns.front().start, rows.front().start, columns.back().start + columns.back().size - columns.front().start,
-                    rows.back().start + rows.back().size - rows.front().start);
-        fillOutside(picture, cells, *clearTo);
-    }
+    if (clearTo && (columns.empty() || rows.empty()))
+        picture.fill(*clearTo);
+    else if (clearTo)
+        fillOutside(picture, QRect(QPoint(columns.front().start, rows.front().start),
+                                   QPoint(columns.back().start + columns.back().size - 1, rows.back().start + rows.back().size - 1)),
+                    *clearTo);
     if (places_.size() > kMostPlaces) {
         drawWhole(picture, columns, rows, grid, clearTo);
         return;

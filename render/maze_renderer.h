@@ -24,13 +24,10 @@ struct MazeScene {
     ColourWord backColor = 0;  // walls and background
 };
 
-// Style 1: walls as 12-pixel strokes between the centres of wall cells that
-// touch by a side or a corner.
+// The three styles, each drawing the cells its rule gives (style_rules.h),
+// then the goal dot and the two text lines.
 void Draw_Lines(Surface& s, const MazeScene& scene);
-// Style 2: every wall cell as a filled square.
 void Draw_Style2(Surface& s, const MazeScene& scene);
-// Style 3: the window cleared to the wall colour and every passage drawn as a
-// 12-pixel track between the centres of passage cells that share a side.
 void Draw_Style3(Surface& s, const MazeScene& scene);
 
 // Draws the picture in the style selected by styleIndex (0, 1 or 2); any

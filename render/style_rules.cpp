@@ -43,15 +43,11 @@ void join(CellGrid& grid, int ax, int ay, int bx, int by)
 
 CellLook fillOf(const StyleRule& rule, const MazeScene& scene, int x, int y)
 {
-    if (x > scene.width || y > scene.height)
+    if (x > scene.width || y > scene.height || rule.fill == CellFill::None)
         return kFillNone;
-    switch (rule.fill) {
-    case CellFill::None: return kFillNone;
-    case CellFill::Fore: return kFillFirst;
-    case CellFill::Back: return kFillSecond;
-    case CellFill::ForeOrWall: return scene.maze(x, y) == 0 ? kFillSecond : kFillFirst;
-    }
-    return kFillNone;
+    if (rule.fill == CellFill::ForeOrWall)
+        return scene.maze(x, y) == 0 ? kFillSecond : kFillFirst;
+    return rule.fill == CellFill::Fore ? kFillFirst : kFillSecond;
 }
 
 }  // namespace
