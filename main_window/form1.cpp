@@ -52,20 +52,8 @@ Form1::Form1(Form1Services services)
 bool Form1::Form_Load()
 {
     Cipher_Key = Codes_To_Text(keyTable());
-
-    const platform::FileRead high = services_.folder.read(kHighFile);
-    if (!high.ok)
-        return loadFailed(kHighFile, high.problem);
-    const Loaded<std::string> scrambled = readTextRecord(high.bytes);
-    if (!scrambled.value)
-        return loadFailed(kHighFile, scrambled.problem);
-    // The scrambled text waits in High_Name until it is unscrambled.
-    High_Name = *scrambled.value;
-    const Loaded<std::int16_t> score = highScoreFromText(DirEncode(High_Name));
-    if (!score.value)
-        return loadFailed(kHighFile, score.problem);
-    High_Score = *score.value;
-    High_Name.clear();
+    if (!loadHighScore())
+        return false;
 
     const platform::FileRead name = services_.folder.read(kNameFile);
     if (!name.ok)
@@ -88,6 +76,24 @@ bool Form1::Form_Load()
     platform::ImageSurface& surface = window_.surface();
     surface.ForeColor = settings_.Fore_Color;
     surface.setBackColor(settings_.Back_Color);
+    return true;
+}
+
+bool Form1::loadHighScore()
+{
+    const platform::FileRead high = services_.folder.read(kHighFile);
+    if (!high.ok)
+        return loadFailed(kHighFile, high.problem);
+    const Loaded<std::string> scrambled = readTextRecord(high.bytes);
+    if (!scrambled.value)
+        return loadFailed(kHighFile, scrambled.problem);
+    // The scrambled text waits in High_Name until it is unscrambled.
+    High_Name = *scrambled.value;
+    const Loaded<std::int16_t> score = highScoreFromText(DirEncode(High_Name));
+    if (!score.value)
+        return loadFailed(kHighFile, score.problem);
+    High_Score = *score.value;
+    High_Name.clear();
     return true;
 }
 

@@ -100,6 +100,8 @@ private:
     void adoptSavedHighScore();
     void storeHighScore();
     MazeScene scene() const;
+    // Reads High.dat into High_Score; a fault is reported.
+    bool loadHighScore();
     bool loadFailed(const char* fileName, const std::string& problem);
 
     std::string Codes_To_Text(const std::vector<std::int16_t>& codes);
