@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include "common/random_source.h"
+#include "common/texts.h"
 #include "maze/generator.h"
 #include "persist/data_files.h"
 #include "persist/scrambling.h"
@@ -227,11 +228,16 @@ void Form1::finishGame()
 {
     finishing_ = true;
     const std::int16_t score = gameScore(Maze_Width, Maze_Height, Time_Minutes, Time_Seconds);
-    services_.dialogs.MsgBox("Congratulations! You did it! Your Score: " + signSpaceForm(score), "You did it!");
+    //: %1 is the score with the space before it (or a minus sign).
+    const char* congratulations = QT_TRANSLATE_NOOP("Form1", "Congratulations! You did it! Your Score:%1");
+    services_.dialogs.MsgBox(withArguments(translated("Form1", congratulations), {signSpaceForm(score)}),
+                             translated("Form1", QT_TRANSLATE_NOOP("Form1", "You did it!")));
     if (score > High_Score) {
-        const std::string answer = services_.dialogs.InputBox("New High Score! Enter your Name!", "High Score!", "");
+        const std::string answer = services_.dialogs.InputBox(
+            translated("Form1", QT_TRANSLATE_NOOP("Form1", "New High Score! Enter your Name!")),
+            translated("Form1", QT_TRANSLATE_NOOP("Form1", "High Score!")), "");
         High_Score = score;
-        High_Name = answer.empty() ? std::string(kNobody) : boundedName(storableText(answer));
+        High_Name = answer.empty() ? translated("DataFiles", kNobody) : boundedName(storableText(answer));
         storeHighScore();
     }
     Key_Up = 0;

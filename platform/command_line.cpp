@@ -1,5 +1,7 @@
 #include "platform/command_line.h"
 
+#include "platform/translations.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ namespace platform {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsage = QT_TRANSLATE_NOOP("CommandLine",
     "Usage: orvo [--data-dir FOLDER]\n"
     "Steer the green dot through a random maze to the blue dot against the clock.\n"
     "\n"
@@ -19,11 +21,16 @@ constexpr const char* kUsage =
     "  -v, --version      print the version and exit\n"
     "\n"
     "Without --data-dir the data files are kept beside the program when any of\n"
-    "them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).\n";
+    "them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).\n");
+
+QByteArray usage()
+{
+    return gameText("CommandLine", kUsage).toLocal8Bit();
+}
 
 CommandLine misunderstood(const QString& why)
 {
-    std::cerr << "orvo: " << why.toLocal8Bit().constData() << "\n\n" << kUsage;
+    std::cerr << "orvo: " << why.toLocal8Bit().constData() << "\n\n" << usage().constData();
     return {2, {}};
 }
 
@@ -44,9 +51,10 @@ CommandLine readCommandLine(int argc, char* argv[])
     if (!parser.parse(arguments))
         return misunderstood(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return misunderstood(QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return misunderstood(gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'."))
+                                 .arg(parser.positionalArguments().first()));
     if (parser.isSet(help)) {
-        std::cout << kUsage;
+        std::cout << usage().constData();
         return {0, {}};
     }
     if (parser.isSet(version)) {
@@ -54,7 +62,7 @@ CommandLine readCommandLine(int argc, char* argv[])
         return {0, {}};
     }
     if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty())
-        return misunderstood(QStringLiteral("--data-dir needs a folder."));
+        return misunderstood(gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--data-dir needs a folder.")));
     return {std::nullopt, parser.value(dataDir)};
 }
 

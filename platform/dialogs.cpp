@@ -24,7 +24,8 @@ std::string toLatin1(const QString& text)
 
 void Dialogs::reportProblem(const std::string& text)
 {
-    std::cerr << text << std::endl;
+    // The terminal's encoding, not the game's single bytes.
+    std::cerr << fromLatin1(text).toLocal8Bit().constData() << std::endl;
     MsgBox(text, "Orvo");
 }
 
