@@ -228,8 +228,9 @@ void Form1::finishGame()
 {
     finishing_ = true;
     const std::int16_t score = gameScore(Maze_Width, Maze_Height, Time_Minutes, Time_Seconds);
-    //: %1 is the score with the space before it (or a minus sign).
-    const char* congratulations = QT_TRANSLATE_NOOP("Form1", "Congratulations! You did it! Your Score:%1");
+    //: %1 is the score with a space before it (or a minus sign), so the
+    //: English text shows two spaces before the score.
+    const char* congratulations = QT_TRANSLATE_NOOP("Form1", "Congratulations! You did it! Your Score: %1");
     services_.dialogs.MsgBox(withArguments(translated("Form1", congratulations), {signSpaceForm(score)}),
                              translated("Form1", QT_TRANSLATE_NOOP("Form1", "You did it!")));
     if (score > High_Score) {

@@ -137,8 +137,8 @@ ihnen liegt, und sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 <context>
     <name>Form1</name>
     <message>
-        <source>Congratulations! You did it! Your Score:%1</source>
-        <extracomment>%1 is the score with the space before it (or a minus sign).</extracomment>
+        <source>Congratulations! You did it! Your Score: %1</source>
+        <extracomment>%1 is the score with a space before it (or a minus sign), so the English text shows two spaces before the score.</extracomment>
         <translation>Glückwunsch! Geschafft! Deine Punktzahl:%1</translation>
     </message>
     <message>

@@ -137,8 +137,8 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 <context>
     <name>Form1</name>
     <message>
-        <source>Congratulations! You did it! Your Score:%1</source>
-        <extracomment>%1 is the score with the space before it (or a minus sign).</extracomment>
+        <source>Congratulations! You did it! Your Score: %1</source>
+        <extracomment>%1 is the score with a space before it (or a minus sign), so the English text shows two spaces before the score.</extracomment>
         <translation>¡Enhorabuena! ¡Lo has conseguido! Tu puntuación:%1</translation>
     </message>
     <message>
