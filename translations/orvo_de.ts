@@ -54,11 +54,11 @@ ihnen liegt, und sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <name>DataFiles</name>
     <message>
         <source>it is empty.</source>
-        <translation>sie ist leer.</translation>
+        <translation>die Datei ist leer.</translation>
     </message>
     <message>
         <source>it has too few fields.</source>
-        <translation>sie hat zu wenige Felder.</translation>
+        <translation>die Datei hat zu wenige Felder.</translation>
     </message>
     <message>
         <source>a text field has no closing quote.</source>
@@ -97,11 +97,11 @@ ihnen liegt, und sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>sie kann nicht gelesen werden (%1)</translation>
+        <translation>die Datei lässt sich nicht lesen (%1)</translation>
     </message>
     <message>
         <source>it is missing</source>
-        <translation>sie fehlt</translation>
+        <translation>die Datei fehlt</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -117,12 +117,12 @@ ihnen liegt, und sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>its default is missing from the program</source>
-        <translation>ihr Standardinhalt fehlt im Programm</translation>
+        <translation>der Standardinhalt der Datei fehlt im Programm</translation>
     </message>
     <message>
         <source>its default cannot be written (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>ihr Standardinhalt lässt sich nicht schreiben (%1)</translation>
+        <translation>der Standardinhalt der Datei lässt sich nicht schreiben (%1)</translation>
     </message>
     <message>
         <source>Orvo wrote the default %1 into %2.</source>

@@ -54,11 +54,11 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     <name>DataFiles</name>
     <message>
         <source>it is empty.</source>
-        <translation>il est vide.</translation>
+        <translation>le fichier est vide.</translation>
     </message>
     <message>
         <source>it has too few fields.</source>
-        <translation>il a trop peu de champs.</translation>
+        <translation>le fichier a trop peu de champs.</translation>
     </message>
     <message>
         <source>a text field has no closing quote.</source>
@@ -97,11 +97,11 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>il ne peut pas être lu (%1)</translation>
+        <translation>le fichier ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>it is missing</source>
-        <translation>il est introuvable</translation>
+        <translation>le fichier est introuvable</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -163,7 +163,7 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     </message>
     <message>
         <source>You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more points you earn.</source>
-        <translation>Vous êtes le point vert. Rejoignez le point bleu le plus vite possible, à travers le labyrinthe, avec les flèches du clavier. Plus vous mettez de temps, moins vous gagnez de points. Plus le labyrinthe (la fenêtre) est grand, plus vous en gagnez.</translation>
+        <translation>Vous êtes le point vert. Rejoignez le point bleu le plus vite possible en vous déplaçant dans le labyrinthe avec les flèches du clavier. Plus vous mettez de temps, moins vous gagnez de points. Plus le labyrinthe (la fenêtre) est grand, plus vous en gagnez.</translation>
     </message>
     <message>
         <source>Info</source>

@@ -101,7 +101,7 @@ deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>it is missing</source>
-        <translation>ele não existe</translation>
+        <translation>o arquivo não existe</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
