@@ -6,18 +6,22 @@
 #include "platform/data_folder.h"
 #include "platform/dialogs.h"
 #include "platform/font_preparation.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     platform::nameApplication();
+    // The player's language, before the command line is answered.
+    platform::Translations translations;
     const platform::CommandLine command = platform::readCommandLine(argc, argv);
     if (command.exitStatus)
         return *command.exitStatus;
 
     const platform::FontPreparation fonts;
     QApplication app(argc, argv);
+    translations.install();
 
     platform::QtDialogs dialogs;
     const platform::DataLocation data = platform::locateDataFolder(command.dataDir);

@@ -1,7 +1,9 @@
-// The two ways the game writes a number into a text.
+// The two ways the game writes a number into a text, and the single-byte
+// texts of the game in UTF-8, for messages that also name folders.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Zero-padded on the left to at least two digits: 7 -> "07", 123 -> "123".
 std::string twoDigitForm(int n);
@@ -9,3 +11,7 @@ std::string twoDigitForm(int n);
 // One space before a number of zero or more, a minus sign before a negative
 // one: 1020 -> " 1020", -5 -> "-5".
 std::string signSpaceForm(int n);
+
+// The game's single-byte text (its codes 0 to 255 are the first 256 of
+// Unicode) in UTF-8.
+std::string utf8FromSingleBytes(std::string_view text);

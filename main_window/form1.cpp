@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include "common/random_source.h"
+#include "common/texts.h"
 #include "maze/generator.h"
 #include "persist/data_files.h"
 #include "persist/scrambling.h"
@@ -251,15 +252,21 @@ void Form1::finishGame()
 {
     finishing_ = true;
     const std::int16_t score = gameScore(Maze_Width, Maze_Height, Time_Minutes, Time_Seconds);
-    services_.dialogs.MsgBox("Congratulations! You did it! Your Score: " + signSpaceForm(score), "You did it!");
+    //: %1 is the score with a space before it (or a minus sign), so the
+    //: English text shows two spaces before the score.
+    const char* congratulations = QT_TRANSLATE_NOOP("Form1", "Congratulations! You did it! Your Score: %1");
+    services_.dialogs.MsgBox(withArguments(translated("Form1", congratulations), {signSpaceForm(score)}),
+                             translated("Form1", QT_TRANSLATE_NOOP("Form1", "You did it!")));
     // Another game may have saved a higher score since this one started.
     {
         const platform::SaveLock lock(services_.folder);
         adoptSavedHighScore();
     }
     if (score > High_Score) {
-        const std::string answer = services_.dialogs.InputBox("New High Score! Enter your Name!", "High Score!", "");
-        saveHighScore(score, answer.empty() ? std::string(kNobody) : boundedName(storableText(answer)));
+        const std::string answer = services_.dialogs.InputBox(
+            translated("Form1", QT_TRANSLATE_NOOP("Form1", "New High Score! Enter your Name!")),
+            translated("Form1", QT_TRANSLATE_NOOP("Form1", "High Score!")), "");
+        saveHighScore(score, answer.empty() ? translated("DataFiles", kNobody) : boundedName(storableText(answer)));
     }
     releaseKeys();
     finishing_ = false;
@@ -292,7 +299,7 @@ void Form1::adoptSavedHighScore()
     const platform::FileRead name = services_.folder.read(kNameFile);
     const Loaded<std::string> holder = name.ok ? readTextRecord(name.bytes) : Loaded<std::string>::failed({});
     High_Score = *saved;
-    High_Name = holder.value ? boundedName(*holder.value) : std::string(kNobody);
+    High_Name = holder.value ? boundedName(*holder.value) : translated("DataFiles", kNobody);
 }
 
 void Form1::storeHighScore()

@@ -2,15 +2,23 @@
 // values, and the message shown when one of them cannot be used.
 #include "persist/data_files.h"
 
+#include "common/text_forms.h"
+#include "common/texts.h"
 #include "persist/record.h"
 
 namespace {
 
 constexpr long long kLargestScore = 32767;
 
+// A text of the messages about the data files in the player's language.
+std::string dataFileText(const char* english)
+{
+    return translated("DataFiles", english);
+}
+
 // The next field of the record as a whole number from low to high; on
-// failure the problem is about the named value.
-std::optional<long long> numberField(RecordReader& reader, const char* what,
+// failure the problem is the sentence given, with low and high filled in.
+std::optional<long long> numberField(RecordReader& reader, const char* outOfRange,
                                      long long low, long long high,
                                      std::string& problem)
 {
@@ -21,8 +29,7 @@ std::optional<long long> numberField(RecordReader& reader, const char* what,
     }
     const std::optional<long long> number = wholeNumber(*field);
     if (!number || *number < low || *number > high) {
-        problem = std::string(what) + " is not a whole number from " + std::to_string(low)
-                + " to " + std::to_string(high) + ".";
+        problem = withArguments(dataFileText(outOfRange), {std::to_string(low), std::to_string(high)});
         return std::nullopt;
     }
     return number;
@@ -48,8 +55,8 @@ Loaded<std::int16_t> highScoreFromText(std::string_view text)
 {
     const std::optional<long long> number = wholeNumber(text);
     if (!number || *number < 0 || *number > kLargestScore) {
-        return Loaded<std::int16_t>::failed("the high score is not a whole number from 0 to "
-                                            + std::to_string(kLargestScore) + ".");
+        const char* problem = QT_TRANSLATE_NOOP("DataFiles", "the high score is not a whole number from 0 to %1.");
+        return Loaded<std::int16_t>::failed(withArguments(dataFileText(problem), {std::to_string(kLargestScore)}));
     }
     return {static_cast<std::int16_t>(*number), {}};
 }
@@ -58,13 +65,19 @@ Loaded<StyleSettings> readStyleRecord(std::string_view bytes)
 {
     RecordReader reader(bytes);
     std::string problem;
-    const auto fore = numberField(reader, "the fore colour", 0, kLargestColour, problem);
+    const auto fore = numberField(
+        reader, QT_TRANSLATE_NOOP("DataFiles", "the fore colour is not a whole number from %1 to %2."), 0,
+        kLargestColour, problem);
     if (!fore)
         return Loaded<StyleSettings>::failed(problem);
-    const auto back = numberField(reader, "the back colour", 0, kLargestColour, problem);
+    const auto back = numberField(
+        reader, QT_TRANSLATE_NOOP("DataFiles", "the back colour is not a whole number from %1 to %2."), 0,
+        kLargestColour, problem);
     if (!back)
         return Loaded<StyleSettings>::failed(problem);
-    const auto style = numberField(reader, "the style", -32768, 32767, problem);
+    const auto style = numberField(
+        reader, QT_TRANSLATE_NOOP("DataFiles", "the style is not a whole number from %1 to %2."), -32768, 32767,
+        problem);
     if (!style)
         return Loaded<StyleSettings>::failed(problem);
 
@@ -80,12 +93,14 @@ std::string styleRecord(const StyleSettings& settings)
     return numberRecord({settings.foreColor, settings.backColor, settings.styleIndex});
 }
 
+// The messages are UTF-8: the file's path comes as the system writes it,
+// the rest is the game's single-byte text.
 std::string loadFailureMessage(std::string_view fileName, std::string_view problem)
 {
-    std::string message = "Orvo cannot start: ";
-    message += fileName;
-    message += ": ";
-    message += problem;
+    //: %1 is the file with its folder, %2 what is wrong with it.
+    std::string message
+        = withArguments(utf8FromSingleBytes(dataFileText(QT_TRANSLATE_NOOP("DataFiles", "Orvo cannot start: %1: %2"))),
+                        {fileName, utf8FromSingleBytes(problem)});
     if (message.back() != '.')
         message += '.';
     return message;
@@ -93,13 +108,12 @@ std::string loadFailureMessage(std::string_view fileName, std::string_view probl
 
 std::string saveFailureMessage(std::string_view fileName, std::string_view reason)
 {
-    std::string message = "Orvo could not save ";
-    message += fileName;
-    if (!reason.empty()) {
-        message += " (";
-        message += reason;
-        message += ")";
-    }
-    message += ". The file keeps its earlier content; the game goes on with the new values until it ends.";
-    return message;
+    //: %1 is the file with its folder, %2 why it could not be saved.
+    if (!reason.empty())
+        return withArguments(utf8FromSingleBytes(dataFileText(QT_TRANSLATE_NOOP("DataFiles",
+            "Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values "
+            "until it ends."))), {fileName, utf8FromSingleBytes(reason)});
+    return withArguments(utf8FromSingleBytes(dataFileText(QT_TRANSLATE_NOOP("DataFiles",
+        "Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until "
+        "it ends."))), {fileName});
 }

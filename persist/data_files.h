@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/colour.h"
+#include "common/texts.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,8 +14,9 @@ inline constexpr const char* kHighFile = "High.dat";
 inline constexpr const char* kNameFile = "Orvo.dat";
 inline constexpr const char* kStyleFile = "Style.dat";
 
-// The name stored when a new high score's holder gives none.
-inline constexpr const char* kNobody = "<No One>";
+// The name stored when a new high score's holder gives none, in English;
+// the game stores it in the player's language (context "DataFiles").
+inline constexpr const char* kNobody = QT_TRANSLATE_NOOP("DataFiles", "<No One>");
 
 // The longest name the game keeps: a longer one, typed or read from
 // Orvo.dat, is cut to its first 255 characters, so that the high-score line

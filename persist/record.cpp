@@ -1,6 +1,8 @@
 // Reading and writing the one-line records of the data files.
 #include "persist/record.h"
 
+#include "common/texts.h"
+
 #include <charconv>
 
 namespace {
@@ -41,7 +43,8 @@ std::optional<std::string> RecordReader::nextField()
     while (pos_ < line_.size() && line_[pos_] == ' ')
         ++pos_;
     if (pos_ >= line_.size()) {
-        problem_ = empty_ ? "it is empty." : "it has too few fields.";
+        problem_ = empty_ ? translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "it is empty."))
+                          : translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "it has too few fields."));
         return std::nullopt;
     }
 
@@ -50,7 +53,7 @@ std::optional<std::string> RecordReader::nextField()
     if (rest.front() == '"') {
         const std::size_t close = rest.find('"', 1);
         if (close == std::string_view::npos) {
-            problem_ = "a text field has no closing quote.";
+            problem_ = translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "a text field has no closing quote."));
             return std::nullopt;
         }
         field = rest.substr(1, close - 1);

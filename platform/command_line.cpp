@@ -1,5 +1,7 @@
 #include "platform/command_line.h"
 
+#include "platform/translations.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ namespace platform {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsage = QT_TRANSLATE_NOOP("CommandLine",
     "Usage: orvo [--data-dir FOLDER]\n"
     "Steer the green dot through a random maze to the blue dot against the clock.\n"
     "\n"
@@ -22,7 +24,12 @@ constexpr const char* kUsage =
     "-reverse and -session ID (which session managers use).\n"
     "\n"
     "Without --data-dir the data files are kept beside the program when any of\n"
-    "them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).\n";
+    "them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).\n");
+
+QByteArray usage()
+{
+    return gameText("CommandLine", kUsage).toLocal8Bit();
+}
 
 // The options every Qt program takes (-display to -dograb on X11 only),
 // those with a value and those without: the application object acts on them
@@ -44,7 +51,7 @@ void acceptQtOptions(QCommandLineParser& parser)
 
 CommandLine misunderstood(const QString& why)
 {
-    std::cerr << "orvo: " << why.toLocal8Bit().constData() << "\n\n" << kUsage;
+    std::cerr << "orvo: " << why.toLocal8Bit().constData() << "\n\n" << usage().constData();
     return {2, {}};
 }
 
@@ -68,9 +75,10 @@ CommandLine readCommandLine(int argc, char* argv[])
     if (!parser.parse(arguments))
         return misunderstood(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return misunderstood(QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return misunderstood(gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'."))
+                                 .arg(parser.positionalArguments().first()));
     if (parser.isSet(help)) {
-        std::cout << kUsage;
+        std::cout << usage().constData();
         return {0, {}};
     }
     if (parser.isSet(version)) {
@@ -78,7 +86,7 @@ CommandLine readCommandLine(int argc, char* argv[])
         return {0, {}};
     }
     if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty())
-        return misunderstood(QStringLiteral("--data-dir needs a folder."));
+        return misunderstood(gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--data-dir needs a folder.")));
     return {std::nullopt, parser.value(dataDir)};
 }
 

@@ -1,5 +1,7 @@
 #include "platform/data_folder.h"
 
+#include "common/text_forms.h"
+#include "common/texts.h"
 #include "persist/data_files.h"
 
 #include <QCoreApplication>
@@ -80,7 +82,8 @@ std::string prepareDataFolder(const DataFolder& folder)
 {
     const std::string shownFolder = QFile::encodeName(folder.path()).toStdString();
     if (folder.path().isEmpty() || !makePrivateFolder(folder.path()))
-        return loadFailureMessage(shownFolder, "the folder for the game's files cannot be made");
+        return loadFailureMessage(shownFolder, translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles",
+                                                          "the folder for the game's files cannot be made")));
 
     for (const char* name : kDataFiles) {
         // Whatever has the file's name, a folder or a broken link among
@@ -90,11 +93,22 @@ std::string prepareDataFolder(const DataFolder& folder)
             continue;
         const std::optional<std::string> bytes = defaultBytes(name);
         if (!bytes)
-            return loadFailureMessage(folder.shownPath(name), "its default is missing from the program");
+            return loadFailureMessage(
+                folder.shownPath(name),
+                translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "its default is missing from the program")));
         const FileWrite written = folder.write(name, *bytes);
         if (!written.ok)
-            return loadFailureMessage(folder.shownPath(name), "its default cannot be written (" + written.problem + ")");
-        std::cerr << "Orvo wrote the default " << name << " into " << shownFolder << '.' << std::endl;
+            return loadFailureMessage(
+                folder.shownPath(name),
+                //: %1 is the reason the system gives.
+                withArguments(translated("DataFiles",
+                                         QT_TRANSLATE_NOOP("DataFiles", "its default cannot be written (%1)")),
+                              {written.problem}));
+        //: %1 is the file, %2 the folder.
+        const std::string note = withArguments(
+            utf8FromSingleBytes(translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "Orvo wrote the default %1 into %2."))),
+            {name, shownFolder});
+        std::cerr << QString::fromStdString(note).toLocal8Bit().constData() << std::endl;
     }
     return {};
 }

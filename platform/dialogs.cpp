@@ -24,7 +24,9 @@ std::string toLatin1(const QString& text)
 
 void Dialogs::reportProblem(const std::string& text)
 {
-    std::cerr << text << std::endl;
+    // The message is UTF-8; the terminal gets it in its own encoding.
+    std::cerr << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toLocal8Bit().constData()
+              << std::endl;
     problemBox(text);
 }
 

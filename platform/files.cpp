@@ -1,5 +1,8 @@
 #include "platform/files.h"
 
+#include "common/texts.h"
+#include "platform/dialogs.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -12,6 +15,13 @@ namespace {
 constexpr qint64 kLargestRead = 64 * 1024;
 constexpr const char* kLockFile = "Orvo.lock";
 constexpr int kLongestLockWaitMs = 5000;
+
+std::string unreadable(const QFile& file)
+{
+    //: %1 is the reason the system gives.
+    return withArguments(translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "it cannot be read (%1)")),
+                         {toLatin1(file.errorString())});
+}
 
 }  // namespace
 
@@ -30,18 +40,18 @@ FileRead DataFolder::read(const char* name) const
     const QString path = filePath(name);
     const QFileInfo info(path);
     if (!info.exists())
-        return {false, {}, "it is missing"};
+        return {false, {}, translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "it is missing"))};
     if (info.isDir())
-        return {false, {}, "it is a folder, not a file"};
+        return {false, {}, translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "it is a folder, not a file"))};
     // A named pipe or a device could keep the start waiting for ever.
     if (!info.isFile())
-        return {false, {}, "it is not a plain file"};
+        return {false, {}, translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "it is not a plain file"))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, "it cannot be read (" + file.errorString().toStdString() + ")"};
+        return {false, {}, unreadable(file)};
     const QByteArray bytes = file.read(kLargestRead);
     if (file.error() != QFileDevice::NoError)
-        return {false, {}, "it cannot be read (" + file.errorString().toStdString() + ")"};
+        return {false, {}, unreadable(file)};
     return {true, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), {}};
 }
 
@@ -49,18 +59,18 @@ FileWrite DataFolder::write(const char* name, const std::string& bytes) const
 {
     QSaveFile file(filePath(name));
     if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString().toStdString()};
+        return {false, toLatin1(file.errorString())};
     // The bytes are flushed by hand: a write that fails only as the buffer
     // is flushed (a full disk) would otherwise still let the empty
     // temporary file take the old one's place.
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
         || !file.flush()) {
-        const std::string why = file.errorString().toStdString();
+        const std::string why = toLatin1(file.errorString());
         file.cancelWriting();
         return {false, why};
     }
     if (!file.commit())
-        return {false, file.errorString().toStdString()};
+        return {false, toLatin1(file.errorString())};
     return {true, {}};
 }
 

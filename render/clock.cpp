@@ -1,6 +1,7 @@
 #include "render/clock.h"
 
 #include "common/text_forms.h"
+#include "common/texts.h"
 
 #include <limits>
 
@@ -23,11 +24,16 @@ ClockReading advanced(ClockReading r)
 
 std::string clockLine(ClockReading r)
 {
-    return "Time: " + twoDigitForm(r.minutes) + ":" + twoDigitForm(r.seconds)
-        + "  N = New Game  Esc = End  I = Info";
+    //: The line under the maze. %1 is the time, such as 03:07. N, Esc and I
+    //: are the keys themselves and stay so.
+    return withArguments(translated("Clock", QT_TRANSLATE_NOOP("Clock", "Time: %1  N = New Game  Esc = End  I = Info")),
+                         {twoDigitForm(r.minutes) + ":" + twoDigitForm(r.seconds)});
 }
 
 std::string highScoreLine(std::int16_t highScore, const std::string& highName)
 {
-    return "Highscore:" + signSpaceForm(highScore) + " by " + highName;
+    //: The line above the maze. %1 is the score with the space before it
+    //: (or a minus sign), %2 the holder's name.
+    return withArguments(translated("Clock", QT_TRANSLATE_NOOP("Clock", "Highscore:%1 by %2")),
+                         {signSpaceForm(highScore), highName});
 }

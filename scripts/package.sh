@@ -34,6 +34,9 @@ lintian --fail-on error,warning --info "$work"/orvo_"$version"_*.changes
 dpkg-deb -x "$deb" "$work/root"
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/games/orvo" --version)
 [ "$said" = "orvo $version" ] || { echo "the packaged program says '$said', the changelog $version" >&2; exit 1; }
+# The translations are built into the program.
+env -u DISPLAY -u WAYLAND_DISPLAY LANGUAGE=de LANG=de_DE.UTF-8 "$work/root/usr/games/orvo" --help | grep '^Aufruf: orvo' >/dev/null \
+    || { echo "the packaged program does not speak German" >&2; exit 1; }
 grep -qx 'Exec=/usr/games/orvo' "$work"/root/usr/share/applications/*.desktop \
     || { echo "the desktop entry does not start /usr/games/orvo" >&2; exit 1; }
 

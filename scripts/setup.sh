@@ -9,7 +9,7 @@ packages=(
     g++ cmake ninja-build qt6-base-dev libfontconfig-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
     xvfb xauth openbox xdotool imagemagick x11-utils
     desktop-file-utils appstream man-db groff-base debhelper dpkg-dev lintian git e2fsprogs
-    librsvg2-bin
+    librsvg2-bin qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
 )
 missing=()
 for p in "${packages[@]}"; do

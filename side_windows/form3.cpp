@@ -1,5 +1,6 @@
 #include "side_windows/form3.h"
 
+#include "common/texts.h"
 #include "persist/data_files.h"
 #include "platform/dialogs.h"
 #include "platform/game_window.h"
@@ -15,11 +16,18 @@ using platform::Twips;
 constexpr ColourWord kMarkerFill = RGB(255, 128, 128);
 constexpr ColourWord kPickLine = RGB(255, 255, 0);
 
+// A text of the Options window in the player's language.
+std::string text(const char* english)
+{
+    return translated("Form3", english);
+}
+
 }  // namespace
 
 platform::SideWindowRef Form3::open(const SideWindowServices& services)
 {
-    auto* window = new SideWindow("Options", 4860, 3585, &services.mainWindow);
+    auto* window = new SideWindow(text(QT_TRANSLATE_NOOP("Form3", "Options")), 4860, 3585,
+                                  &services.mainWindow);
     std::unique_ptr<Form3> form(new Form3(*window, services));
     form->Form_Load();
     window->adopt(std::move(form));
@@ -40,25 +48,33 @@ Form3::Form3(SideWindow& window, const SideWindowServices& services)
     : window_(window), services_(services), settings_(services.settings)
 {
     const auto left = SideWindow::Align::Left;
-    window_.addLabel(Twips {120, 120, 1215, 375}, "Style:", left, [this] { Label1_Click(3); });
+    window_.addLabel(Twips {120, 120, 1215, 375}, text(QT_TRANSLATE_NOOP("Form3", "Style:")), left,
+                     [this] { Label1_Click(3); });
     const int frameLefts[] = {120, 1680, 3240};
     for (int i = 0; i < 3; ++i) {
         Shape2[static_cast<std::size_t>(i)] = window_.addShape(Twips {frameLefts[i], 600, 1455, 495}, kMarkerFill);
-        window_.addLabel(Twips {frameLefts[i] + 120, 675, 1215, 375}, "Style " + std::to_string(i + 1), left,
+        //: A drawing style to choose; %1 is its number, 1 to 3.
+        const std::string style = withArguments(text(QT_TRANSLATE_NOOP("Form3", "Style %1")), {std::to_string(i + 1)});
+        window_.addLabel(Twips {frameLefts[i] + 120, 675, 1215, 375}, style, left,
                          [this, i] { Label1_Click(static_cast<std::int16_t>(i)); });
     }
-    window_.addLabel(Twips {120, 1200, 1215, 855}, "Back Color:", left, [this] { Label1_Click(5); });
+    //: The colour of the walls and the background.
+    const std::string back = text(QT_TRANSLATE_NOOP("Form3", "Back Color:"));
+    window_.addLabel(Twips {120, 1200, 1215, 855}, back, left, [this] { Label1_Click(5); });
     pictures_[5] = window_.addPicture(Twips {1200, 1200, 255, 1575});
     pictures_[6] = window_.addPicture(Twips {1560, 1200, 255, 1575});
     pictures_[7] = window_.addPicture(Twips {1920, 1200, 255, 1575});
     pictures_[8] = window_.addPicture(Twips {120, 1920, 975, 855});
-    window_.addLabel(Twips {2520, 1200, 1215, 855}, "Fore Color:", left, [this] { Label1_Click(4); });
+    //: The colour of the passages and of the main window's text.
+    const std::string fore = text(QT_TRANSLATE_NOOP("Form3", "Fore Color:"));
+    window_.addLabel(Twips {2520, 1200, 1215, 855}, fore, left, [this] { Label1_Click(4); });
     pictures_[1] = window_.addPicture(Twips {3600, 1200, 255, 1575});
     pictures_[2] = window_.addPicture(Twips {3960, 1200, 255, 1575});
     pictures_[3] = window_.addPicture(Twips {4320, 1200, 255, 1575});
     pictures_[4] = window_.addPicture(Twips {2520, 1920, 975, 855});
     window_.addShape(Twips {120, 3000, 2295, 495}, 0);
-    window_.addLabel(Twips {240, 3075, 2055, 375}, "Close", SideWindow::Align::Centre, [this] { Label_Click(); });
+    window_.addLabel(Twips {240, 3075, 2055, 375}, text(QT_TRANSLATE_NOOP("Form3", "Close")), SideWindow::Align::Centre,
+                     [this] { Label_Click(); });
 
     pictures_[1]->onMouseMove = [this](auto b, auto s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
     pictures_[2]->onMouseMove = [this](auto b, auto s, float x, float y) { Picture2_MouseMove(b, s, x, y); };

@@ -4,6 +4,10 @@
 #include "e2e/screen_reading.h"
 #include "e2e/style_checks.h"
 #include "e2e/x_session.h"
+#include "platform/translations.h"
+#include "render/maze_renderer.h"
+#include "side_windows/form2.h"
+#include "support/test_game.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -50,6 +54,8 @@ constexpr QPoint kStyleLabels[] = {{56, 57}, {160, 57}, {264, 57}};
 constexpr QPoint kStylePlates[] = {{98, 56}, {202, 56}, {306, 56}};
 constexpr QPoint kBackPreview(40, 155);
 constexpr QPoint kOptionsCloseLabel(84, 217);
+// The clock line right of "Zeit: 00:00", which stays as the clock runs.
+const QRect kClockKeys(170, 345, 496, 26);
 
 // A screenshot shows black where another window covers the one taken, so
 // the side windows are kept off the main window.
@@ -179,6 +185,16 @@ QString solidProblem(const QImage& image, const QColor& colour)
         }
     }
     return {};
+}
+
+// Pixels of the area near the ink in one picture and not in the other.
+int apart(const QImage& a, const QImage& b, const QRect& area, const QColor& ink)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += near(a.pixel(x, y), ink) != near(b.pixel(x, y), ink);
+    return count;
 }
 
 // The Info window painted: its blank part in the window colour, and the
@@ -364,6 +380,34 @@ private Q_SLOTS:
     // saves them to Style.dat; the frame's close box keeps them for this run
     // only. Where Style.dat cannot be saved, a message says so, the old
     // file stays as it was and the choices stay in effect.
+    // Under a German locale the status lines and Info match the game's own German drawing of them, done here.
+    void germanLocaleReadsGerman()
+    {
+        GameRun game(*session_);
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LANG"})
+            game.setEnvironmentVariable(QString::fromLatin1(name), QStringLiteral("de_DE.UTF-8"));
+        WindowId window = 0;
+        QString why;
+        const std::optional<Scene> scene = startGame(game, 0, &window, &why);
+        const std::optional<WindowId> info = scene ? openInfo(window) : std::nullopt;
+        const QImage shot = info ? waitForLook(*session_, *info, infoProblem, kWaitMs, &why) : QImage();
+        QVERIFY2(!shot.isNull(), qPrintable(why));
+
+        const platform::Translations german {QLocale(QLocale::German)};
+        static const MazeGrid grid;
+        const std::string name = "Ann";
+        platform::ImageSurface lines;
+        lines.resize(kStartClient, 1.0);
+        drawStatusLines(lines, {grid, kStartW, kStartH, 0, {}, 0, name, colourWord(palette_.fore), 0});
+        TestGame drawn;
+        const platform::SideWindowRef drawnInfo = Form2::open(drawn.form().sideWindowServices());
+        const auto unload = qScopeGuard([&] { drawnInfo->unload(); });
+        const int apartFromGerman = apart(scene->image, lines.image(), highScoreArea(), palette_.fore)
+            + apart(scene->image, lines.image(), kClockKeys, palette_.fore)
+            + apart(shot, drawnInfo->grab().toImage(), kInstructions, kYellow);
+        QVERIFY2(!german.language().isEmpty() && apartFromGerman < 100, qPrintable(QString::number(apartFromGerman)));
+    }
+
     void optionsTakeEffect_data()
     {
         QTest::addColumn<int>("style");
@@ -480,5 +524,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(E2eSideWindowsTest)
+QTEST_MAIN(E2eSideWindowsTest)
 #include "test_e2e_side_windows.moc"

@@ -134,6 +134,7 @@ QProcessEnvironment XSession::environment() const
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("XAUTHORITY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     return env;
 }
 

@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Time: %1  N = New Game  Esc = End  I = Info</source>
+        <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
+        <translation>Temps : %1  N = Nouveau  Esc = Fin  I = Info</translation>
+    </message>
+    <message>
+        <source>Highscore:%1 by %2</source>
+        <extracomment>The line above the maze. %1 is the score with the space before it (or a minus sign), %2 the holder&apos;s name.</extracomment>
+        <translation>Record :%1 par %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>--data-dir needs a folder.</source>
+        <translation>--data-dir demande un dossier.</translation>
+    </message>
+    <message>
+        <source>Usage: orvo [--data-dir FOLDER]
+Steer the green dot through a random maze to the blue dot against the clock.
+
+Options:
+  --data-dir FOLDER  read and write the data files in FOLDER
+  -h, --help         print this help and exit
+  -v, --version      print the version and exit
+
+Qt&apos;s standard options are accepted too, such as -platform NAME, -style NAME,
+-reverse and -session ID (which session managers use).
+
+Without --data-dir the data files are kept beside the program when any of
+them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+</source>
+        <translation>Utilisation : orvo [--data-dir DOSSIER]
+Guidez le point vert à travers un labyrinthe aléatoire jusqu&apos;au point bleu,
+contre la montre.
+
+Options :
+  --data-dir DOSSIER  lire et écrire les fichiers de données dans DOSSIER
+  -h, --help          afficher cette aide et quitter
+  -v, --version       afficher la version et quitter
+
+Les options habituelles de Qt sont aussi acceptées, comme -platform NOM,
+-style NOM, -reverse et -session ID (qu&apos;utilisent les gestionnaires de session).
+
+Sans --data-dir, les fichiers de données sont gardés à côté du programme si
+l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+</translation>
+    </message>
+</context>
+<context>
+    <name>DataFiles</name>
+    <message>
+        <source>it is empty.</source>
+        <translation>le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>it has too few fields.</source>
+        <translation>le fichier a trop peu de champs.</translation>
+    </message>
+    <message>
+        <source>a text field has no closing quote.</source>
+        <translation>un champ de texte n&apos;a pas de guillemet fermant.</translation>
+    </message>
+    <message>
+        <source>the high score is not a whole number from 0 to %1.</source>
+        <translation>le record n&apos;est pas un nombre entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>the fore colour is not a whole number from %1 to %2.</source>
+        <translation>la couleur du tracé n&apos;est pas un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>the back colour is not a whole number from %1 to %2.</source>
+        <translation>la couleur du fond n&apos;est pas un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>the style is not a whole number from %1 to %2.</source>
+        <translation>le style n&apos;est pas un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Orvo cannot start: %1: %2</source>
+        <extracomment>%1 is the file with its folder, %2 what is wrong with it.</extracomment>
+        <translation>Orvo ne peut pas démarrer : %1 : %2</translation>
+    </message>
+    <message>
+        <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
+        <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
+        <translation>Orvo n&apos;a pas pu enregistrer %1 (%2). Le fichier garde son contenu précédent ; le jeu continue avec les nouvelles valeurs jusqu&apos;à la fin.</translation>
+    </message>
+    <message>
+        <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
+        <translation>Orvo n&apos;a pas pu enregistrer %1. Le fichier garde son contenu précédent ; le jeu continue avec les nouvelles valeurs jusqu&apos;à la fin.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>%1 is the reason the system gives.</extracomment>
+        <translation>le fichier ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>le fichier est introuvable</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the folder for the game&apos;s files cannot be made</source>
+        <translation>le dossier des fichiers du jeu ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>its default is missing from the program</source>
+        <translation>son contenu par défaut manque dans le programme</translation>
+    </message>
+    <message>
+        <source>its default cannot be written (%1)</source>
+        <extracomment>%1 is the reason the system gives.</extracomment>
+        <translation>son contenu par défaut ne peut pas être écrit (%1)</translation>
+    </message>
+    <message>
+        <source>Orvo wrote the default %1 into %2.</source>
+        <extracomment>%1 is the file, %2 the folder.</extracomment>
+        <translation>Orvo a écrit le fichier %1 par défaut dans %2.</translation>
+    </message>
+    <message>
+        <source>&lt;No One&gt;</source>
+        <translation>&lt;Personne&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Congratulations! You did it! Your Score: %1</source>
+        <extracomment>%1 is the score with a space before it (or a minus sign), so the English text shows two spaces before the score.</extracomment>
+        <translation>Félicitations ! Vous avez réussi ! Votre score :%1</translation>
+    </message>
+    <message>
+        <source>You did it!</source>
+        <translation>Réussi !</translation>
+    </message>
+    <message>
+        <source>New High Score! Enter your Name!</source>
+        <translation>Nouveau record ! Entrez votre nom !</translation>
+    </message>
+    <message>
+        <source>High Score!</source>
+        <translation>Record !</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Instructions:</source>
+        <extracomment>The first line of the Info window, a heading.</extracomment>
+        <translation>Comment jouer :</translation>
+    </message>
+    <message>
+        <source>You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more points you earn.</source>
+        <translation>Vous êtes le point vert. Rejoignez le point bleu le plus vite possible en vous déplaçant dans le labyrinthe avec les flèches du clavier. Plus vous mettez de temps, moins vous gagnez de points. Plus le labyrinthe (la fenêtre) est grand, plus vous en gagnez.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Infos</translation>
+    </message>
+    <message>
+        <source>Orvo, made by the Orvo project.</source>
+        <translation>Orvo, réalisé par le projet Orvo.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Style :</translation>
+    </message>
+    <message>
+        <source>Style %1</source>
+        <extracomment>A drawing style to choose; %1 is its number, 1 to 3.</extracomment>
+        <translation>Style %1</translation>
+    </message>
+    <message>
+        <source>Back Color:</source>
+        <extracomment>The colour of the walls and the background.</extracomment>
+        <translation>Fond :</translation>
+    </message>
+    <message>
+        <source>Fore Color:</source>
+        <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
+        <translation>Tracé :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+</TS>

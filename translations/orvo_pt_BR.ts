@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Clock</name>
+    <message>
+        <source>Time: %1  N = New Game  Esc = End  I = Info</source>
+        <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
+        <translation>Tempo: %1  N = Novo  Esc = Sair  I = Info</translation>
+    </message>
+    <message>
+        <source>Highscore:%1 by %2</source>
+        <extracomment>The line above the maze. %1 is the score with the space before it (or a minus sign), %2 the holder&apos;s name.</extracomment>
+        <translation>Recorde:%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--data-dir needs a folder.</source>
+        <translation>--data-dir precisa de uma pasta.</translation>
+    </message>
+    <message>
+        <source>Usage: orvo [--data-dir FOLDER]
+Steer the green dot through a random maze to the blue dot against the clock.
+
+Options:
+  --data-dir FOLDER  read and write the data files in FOLDER
+  -h, --help         print this help and exit
+  -v, --version      print the version and exit
+
+Qt&apos;s standard options are accepted too, such as -platform NAME, -style NAME,
+-reverse and -session ID (which session managers use).
+
+Without --data-dir the data files are kept beside the program when any of
+them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+</source>
+        <translation>Uso: orvo [--data-dir PASTA]
+Leve o ponto verde por um labirinto aleatório até o ponto azul, contra o
+relógio.
+
+Opções:
+  --data-dir PASTA  lê e grava os arquivos de dados em PASTA
+  -h, --help        mostra esta ajuda e sai
+  -v, --version     mostra a versão e sai
+
+As opções padrão do Qt também são aceitas, como -platform NOME,
+-style NOME, -reverse e -session ID (usada pelos gerenciadores de sessão).
+
+Sem --data-dir, os arquivos de dados ficam ao lado do programa quando algum
+deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+</translation>
+    </message>
+</context>
+<context>
+    <name>DataFiles</name>
+    <message>
+        <source>it is empty.</source>
+        <translation>está vazio.</translation>
+    </message>
+    <message>
+        <source>it has too few fields.</source>
+        <translation>tem campos de menos.</translation>
+    </message>
+    <message>
+        <source>a text field has no closing quote.</source>
+        <translation>um campo de texto não tem as aspas de fechamento.</translation>
+    </message>
+    <message>
+        <source>the high score is not a whole number from 0 to %1.</source>
+        <translation>o recorde não é um número inteiro de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>the fore colour is not a whole number from %1 to %2.</source>
+        <translation>a cor do traço não é um número inteiro de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>the back colour is not a whole number from %1 to %2.</source>
+        <translation>a cor do fundo não é um número inteiro de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>the style is not a whole number from %1 to %2.</source>
+        <translation>o estilo não é um número inteiro de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Orvo cannot start: %1: %2</source>
+        <extracomment>%1 is the file with its folder, %2 what is wrong with it.</extracomment>
+        <translation>O Orvo não pode iniciar: %1: %2</translation>
+    </message>
+    <message>
+        <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
+        <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
+        <translation>O Orvo não conseguiu salvar %1 (%2). O arquivo mantém o conteúdo anterior; o jogo continua com os novos valores até o fim.</translation>
+    </message>
+    <message>
+        <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
+        <translation>O Orvo não conseguiu salvar %1. O arquivo mantém o conteúdo anterior; o jogo continua com os novos valores até o fim.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>%1 is the reason the system gives.</extracomment>
+        <translation>não pode ser lido (%1)</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the folder for the game&apos;s files cannot be made</source>
+        <translation>não é possível criar a pasta dos arquivos do jogo</translation>
+    </message>
+    <message>
+        <source>its default is missing from the program</source>
+        <translation>falta no programa o conteúdo padrão dele</translation>
+    </message>
+    <message>
+        <source>its default cannot be written (%1)</source>
+        <extracomment>%1 is the reason the system gives.</extracomment>
+        <translation>não é possível gravar o conteúdo padrão dele (%1)</translation>
+    </message>
+    <message>
+        <source>Orvo wrote the default %1 into %2.</source>
+        <extracomment>%1 is the file, %2 the folder.</extracomment>
+        <translation>O Orvo gravou o arquivo %1 padrão em %2.</translation>
+    </message>
+    <message>
+        <source>&lt;No One&gt;</source>
+        <translation>&lt;Ninguém&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Congratulations! You did it! Your Score: %1</source>
+        <extracomment>%1 is the score with a space before it (or a minus sign), so the English text shows two spaces before the score.</extracomment>
+        <translation>Parabéns! Você conseguiu! Sua pontuação:%1</translation>
+    </message>
+    <message>
+        <source>You did it!</source>
+        <translation>Você conseguiu!</translation>
+    </message>
+    <message>
+        <source>New High Score! Enter your Name!</source>
+        <translation>Novo recorde! Digite seu nome!</translation>
+    </message>
+    <message>
+        <source>High Score!</source>
+        <translation>Recorde!</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Instructions:</source>
+        <extracomment>The first line of the Info window, a heading.</extracomment>
+        <translation>Instruções:</translation>
+    </message>
+    <message>
+        <source>You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more points you earn.</source>
+        <translation>Você é o ponto verde. Chegue ao ponto azul o mais rápido que puder. Use as setas do teclado para andar pelo labirinto. Quanto mais você demorar, menos pontos ganha. Quanto maior o labirinto (a janela), mais pontos você ganha.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Orvo, made by the Orvo project.</source>
+        <translation>Orvo, feito pelo projeto Orvo.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>Style %1</source>
+        <extracomment>A drawing style to choose; %1 is its number, 1 to 3.</extracomment>
+        <translation>Tipo %1</translation>
+    </message>
+    <message>
+        <source>Back Color:</source>
+        <extracomment>The colour of the walls and the background.</extracomment>
+        <translation>Fundo:</translation>
+    </message>
+    <message>
+        <source>Fore Color:</source>
+        <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
+        <translation>Traço:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+</TS>
