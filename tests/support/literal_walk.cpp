@@ -9,35 +9,20 @@ namespace {
 
 enum class Move { OutOfRange, Blocked, Allowed };
 
-// The dig rule for direction d: 1 left, 2 up, 3 right, 4 down.
+// The dig rule for direction d (1 left, 2 up, 3 right, 4 down): the target
+// must lie off the frame, and its side neighbours other than (x, y) must be
+// wall.
 Move judge(const MazeGrid& m, int W, int H, int x, int y, int d)
 {
-    switch (d) {
-    case 1:
-        if (!(x - 1 > 0))
-            return Move::OutOfRange;
-        return (m(x - 2, y) | m(x - 1, y - 1) | m(x - 1, y + 1)) ? Move::Blocked : Move::Allowed;
-    case 2:
-        if (!(y - 1 > 0))
-            return Move::OutOfRange;
-        return (m(x - 1, y - 1) | m(x, y - 2) | m(x + 1, y - 1)) ? Move::Blocked : Move::Allowed;
-    case 3:
-        if (!(x + 1 < W))
-            return Move::OutOfRange;
-        return (m(x + 2, y) | m(x + 1, y - 1) | m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
-    default:
-        if (!(y + 1 < H))
-            return Move::OutOfRange;
-        return (m(x - 1, y + 1) | m(x, y + 2) | m(x + 1, y + 1)) ? Move::Blocked : Move::Allowed;
-    }
-}
-
-bool anyAllowed(const MazeGrid& m, int W, int H, int x, int y)
-{
-    for (int d : {1, 3, 4, 2})
-        if (judge(m, W, H, x, y, d) == Move::Allowed)
-            return true;
-    return false;
+    constexpr int kDx[] = {-1, 0, 1, 0};
+    constexpr int kDy[] = {0, -1, 0, 1};
+    const int dx = kDx[d - 1];
+    const int dy = kDy[d - 1];
+    const int tx = x + dx;
+    const int ty = y + dy;
+    if (tx < 1 || ty < 1 || tx >= W || ty >= H)
+        return Move::OutOfRange;
+    return (m(tx + dx, ty + dy) | m(tx + dy, ty + dx) | m(tx - dy, ty - dx)) ? Move::Blocked : Move::Allowed;
 }
 
 int floorOf(double v) { return static_cast<int>(std::floor(v)); }
@@ -53,7 +38,7 @@ DigOutcome literalWalk(MazeGrid& maze, std::int16_t W, std::int16_t H, std::int1
     for (int steps = 0; steps < digLimit;) {
         const int d = floorOf(4 * random.next()) + 1;
         const Move move = judge(maze, W, H, x, y, d);
-        if (move == Move::Blocked && !anyAllowed(maze, W, H, x, y)) {
+        if (move == Move::Blocked && Can_Dig(maze, W, H, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)) == 0) {
             if (x == W - 1)
                 goalY = static_cast<std::int16_t>(y);
             do {
