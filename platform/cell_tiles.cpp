@@ -64,6 +64,8 @@ void CellTiles::keepFor(const CellGrid& grid, qreal scale)
     std::copy(colours, colours + 3, colours_);
     placeAt_.clear();
     places_.clear();
+    masks_.clear();
+    tileWith_.clear();
     tiles_.clear();
 }
 
@@ -92,31 +94,52 @@ std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
     return shown;
 }
 
-const CellTiles::Tile& CellTiles::tile(CellLook look, std::uint32_t column, std::uint32_t row)
+const std::vector<bool>& CellTiles::mask(int stroke, std::uint32_t column, std::uint32_t row)
 {
-    const std::uint64_t key = look | std::uint64_t {column} << 16 | std::uint64_t {row} << 40;
-    const auto found = tiles_.find(key);
-    if (found != tiles_.end())
-        return found->second;
-
-    // The strokes of the first cell that falls in these places, drawn just
-    // as the whole picture would draw them and moved by whole device pixels.
+    const auto [at, fresh] = masks_.try_emplace(stroke | std::uint64_t {column} << 8 | std::uint64_t {row} << 36);
+    if (!fresh)
+        return at->second;
+    // The stroke of the first cell that falls in these places, drawn just as
+    // the whole picture would draw it and moved by whole device pixels.
     const Place& across = places_[column];
     const Place& down = places_[row];
-    const int fill = look >> kStrokeCount;
-    QImage pixels(across.size, down.size, QImage::Format_ARGB32);
-    pixels.fill(fill ? colours_[fill] : 0);
-    QPainter painter(&pixels);
+    QImage drawn(across.size, down.size, QImage::Format_ARGB32);
+    drawn.fill(0);
+    QPainter painter(&drawn);
     painter.setTransform(QTransform(scale_, 0, 0, scale_, -across.start, -down.start));
     painter.setPen(penOf(colours_[0], penWidth_, Qt::RoundCap, Qt::RoundJoin));
-    for (int n = 0; n < kStrokeCount; ++n) {
-        const CellStroke& k = kCellStrokes[n];
-        if (look & (1 << n))
-            painter.drawLine(QPointF(cellCentre(across.cell + k.x1), cellCentre(down.cell + k.y1)),
-                             QPointF(cellCentre(across.cell + k.x2), cellCentre(down.cell + k.y2)));
-    }
+    const CellStroke& k = kCellStrokes[stroke];
+    painter.drawLine(QPointF(cellCentre(across.cell + k.x1), cellCentre(down.cell + k.y1)),
+                     QPointF(cellCentre(across.cell + k.x2), cellCentre(down.cell + k.y2)));
     painter.end();
-    return tiles_.emplace(key, Tile {std::move(pixels), fill != 0}).first->second;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            at->second.push_back(qAlpha(drawn.pixel(x, y)) != 0);
+    return at->second;
+}
+
+const CellTiles::Tile& CellTiles::tile(CellLook look, std::uint32_t column, std::uint32_t row)
+{
+    const auto [at, fresh] = tiles_.try_emplace(look | std::uint64_t {column} << 16 | std::uint64_t {row} << 40);
+    if (!fresh)
+        return *at->second;
+    const int fill = look >> kStrokeCount;
+    Tile made {std::vector<QRgb>(static_cast<std::size_t>(places_[column].size * places_[row].size),
+                                 fill ? colours_[fill] : 0),
+               places_[column].size, fill != 0};
+    for (int n = 0; n < kStrokeCount; ++n) {
+        if (!(look & (1 << n)))
+            continue;
+        const std::vector<bool>& covered = mask(n, column, row);
+        for (std::size_t i = 0; i < covered.size(); ++i)
+            if (covered[i])
+                made.pixels[i] = colours_[0];
+    }
+    std::string content(reinterpret_cast<const char*>(&made.width), sizeof made.width);
+    content += made.opaque ? 'o' : 't';
+    content.append(reinterpret_cast<const char*>(made.pixels.data()), made.pixels.size() * sizeof(QRgb));
+    at->second = &tileWith_.try_emplace(std::move(content), std::move(made)).first->second;
+    return *at->second;
 }
 
 void CellTiles::copyRow(QImage& picture, const std::vector<Span>& columns, const Span& row, const CellLook* looks,
@@ -128,7 +151,7 @@ void CellTiles::copyRow(QImage& picture, const std::vector<Span>& columns, const
     for (int y = 0; y < row.size; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(row.start + y));
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            const auto* from = reinterpret_cast<const QRgb*>(tiles[c]->pixels.constScanLine(y));
+            const QRgb* from = tiles[c]->pixels.data() + y * tiles[c]->width;
             QRgb* to = line + columns[c].start;
             if (tiles[c]->opaque) {
                 std::memcpy(to, from, static_cast<std::size_t>(columns[c].size) * sizeof(QRgb));
@@ -155,9 +178,9 @@ void CellTiles::drawWhole(QImage& picture, const std::vector<Span>& columns, con
             const int fill = grid.looks[r * static_cast<std::size_t>(grid.columns) + c] >> kStrokeCount;
             if (fill == 0 && !clearTo)
                 continue;
-            const QRgb pixel = fill ? colours_[fill] : *clearTo;
             for (int y = rows[r].start; y < rows[r].start + rows[r].size; ++y)
-                std::fill_n(reinterpret_cast<QRgb*>(picture.scanLine(y)) + columns[c].start, columns[c].size, pixel);
+                std::fill_n(reinterpret_cast<QRgb*>(picture.scanLine(y)) + columns[c].start, columns[c].size,
+                            fill ? colours_[fill] : *clearTo);
         }
     }
     QPainter painter(&picture);
