@@ -18,20 +18,11 @@ constexpr int kStepY[4] = {0, -1, 0, 1};
 // small enough for the processor's nearest cache.
 class WalkCells {
 public:
-    WalkCells(const MazeGrid& maze, int W, int H)
-        : stride_(W + 3), bytes_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(H + 3))
+    WalkCells(int W, int H) : stride_(W + 3), bytes_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(H + 3))
     {
         for (int y = 0; y <= H; ++y)
             for (int x = 0; x <= W; ++x)
-                bytes_[index(x, y)] = maze(x, y) ? kPassage : 0;
-        for (int x = 0; x <= W; ++x) {
-            bytes_[index(x, 0)] |= kFrame;
-            bytes_[index(x, H)] |= kFrame;
-        }
-        for (int y = 0; y <= H; ++y) {
-            bytes_[index(0, y)] |= kFrame;
-            bytes_[index(W, y)] |= kFrame;
-        }
+                bytes_[index(x, y)] = x == 0 || y == 0 || x == W || y == H ? kFrame : 0;
         for (int d = 0; d < 4; ++d) {
             step_[d] = kStepX[d] + kStepY[d] * stride_;
             side_[d] = kStepY[d] + kStepX[d] * stride_;
@@ -96,7 +87,7 @@ DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, RandomSource& ran
 {
     constexpr std::size_t kWalked = ~std::size_t {0};
     maze.clear();
-    WalkCells cells(maze, W, H);
+    WalkCells cells(W, H);
     std::vector<Cell> passages;  // passage cells, each at most once
     passages.reserve(static_cast<std::size_t>(digLimit));
     Cell at {1, 1};
@@ -136,12 +127,17 @@ DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, RandomSource& ran
 
 std::int16_t Can_Dig(const MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t x, std::int16_t y)
 {
-    if (x < 1 || x >= W || y < 1 || y >= H)
-        return 0;
-    const WalkCells cells(maze, W, H);
-    for (int d = 0; d < 4; ++d)
-        if (cells.allowed(x, y, d))
+    // A move is allowed when its target lies off the frame and the target's
+    // side neighbours other than (x, y) are all wall.
+    for (int d = 0; d < 4; ++d) {
+        const int dx = kStepX[d];
+        const int dy = kStepY[d];
+        const int tx = x + dx;
+        const int ty = y + dy;
+        if (tx > 0 && ty > 0 && tx < W && ty < H
+            && (maze.at(tx + dx, ty + dy) | maze.at(tx + dy, ty + dx) | maze.at(tx - dy, ty - dx)) == 0)
             return -1;
+    }
     return 0;
 }
 

@@ -12,8 +12,7 @@ constexpr int kLargestSide = 999;
 constexpr int kLargestCellCount = 32767;
 
 // -1 when at least one of the four moves from (x, y) is allowed by the dig
-// rule in a W x H maze, 0 when none is. A cell outside the frame's inside
-// (columns 1..W-1, rows 1..H-1) has no move.
+// rule in a W x H maze, 0 when none is.
 std::int16_t Can_Dig(const MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t x, std::int16_t y);
 
 struct DigOutcome {

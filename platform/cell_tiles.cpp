@@ -1,11 +1,13 @@
 #include "platform/cell_tiles.h"
 
+#include "platform/colours.h"
+
 #include <QPainter>
-#include <QPen>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 namespace platform {
 
@@ -17,11 +19,6 @@ namespace {
 // hundred cells): a tile would serve one cell. Past this many places the
 // strokes are drawn whole instead, as the reference does.
 constexpr std::size_t kMostPlaces = 16;
-
-QRgb opaque(ColourWord colour)
-{
-    return qRgb(redOf(colour), greenOf(colour), blueOf(colour));
-}
 
 // The device coordinate of cell n's near edge: the painter maps a window
 // pixel x to x times its scale, a number of 1/65536ths, so the product is
@@ -38,7 +35,8 @@ int firstPixel(int n, qreal scale)
     return static_cast<int>(std::floor(edge(n, scale) + 0.5));
 }
 
-// Sets every pixel of the picture outside the area, which lies within it.
+// Sets every pixel of the picture outside the area, which lies within it or
+// is empty.
 void fillOutside(QImage& picture, QRect inside, QRgb pixel)
 {
     for (int y = 0; y < picture.height(); ++y) {
@@ -56,26 +54,16 @@ void fillOutside(QImage& picture, QRect inside, QRgb pixel)
 
 void CellTiles::keepFor(const CellGrid& grid, qreal scale)
 {
-    const QRgb colours[3] = {opaque(grid.strokeColour), opaque(grid.fills[0]), opaque(grid.fills[1])};
-    if (scale == scale_ && grid.penWidth == penWidth_ && std::equal(colours, colours + 3, colours_))
+    const std::array<QRgb, 3> colours {toQColor(grid.strokeColour).rgb(), toQColor(grid.fills[0]).rgb(),
+                                       toQColor(grid.fills[1]).rgb()};
+    if (std::tie(scale, grid.penWidth, colours) == std::tie(scale_, penWidth_, colours_))
         return;
-    scale_ = scale;
-    penWidth_ = grid.penWidth;
-    std::copy(colours, colours + 3, colours_);
+    std::tie(scale_, penWidth_, colours_) = std::tie(scale, grid.penWidth, colours);
     placeAt_.clear();
     places_.clear();
     masks_.clear();
     tileWith_.clear();
     tiles_.clear();
-}
-
-QPen penOf(QRgb colour, int width, Qt::PenCapStyle cap, Qt::PenJoinStyle join)
-{
-    QPen pen {QColor::fromRgb(colour)};
-    pen.setWidth(std::max(width, 1));
-    pen.setCapStyle(cap);
-    pen.setJoinStyle(join);
-    return pen;
 }
 
 std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
@@ -202,11 +190,12 @@ void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> 
     keepFor(grid, QPainter(&picture).deviceTransform().m11());
     const std::vector<Span> columns = spans(grid.columns, picture.width());
     const std::vector<Span> rows = spans(grid.rows, picture.height());
-    if (clearTo && (columns.empty() || rows.empty()))
-        picture.fill(*clearTo);
-    else if (clearTo)
-        fillOutside(picture, QRect(QPoint(columns.front().start, rows.front().start),
-                                   QPoint(columns.back().start + columns.back().size - 1, rows.back().start + rows.back().size - 1)),
+    if (clearTo)
+        fillOutside(picture, columns.empty() || rows.empty()
+                                 ? QRect()
+                                 : QRect(columns.front().start, rows.front().start,
+                                         columns.back().start + columns.back().size - columns.front().start,
+                                         rows.back().start + rows.back().size - rows.front().start),
                     *clearTo);
     if (places_.size() > kMostPlaces) {
         drawWhole(picture, columns, rows, grid, clearTo);

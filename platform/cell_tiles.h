@@ -8,8 +8,8 @@
 #include "render/surface.h"
 
 #include <QImage>
-#include <QPen>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -19,8 +19,6 @@
 
 namespace platform {
 
-// The pen of the window's picture: `width` pixels wide, at least one.
-QPen penOf(QRgb colour, int width, Qt::PenCapStyle cap, Qt::PenJoinStyle join);
 
 class CellTiles {
 public:
@@ -34,23 +32,12 @@ private:
     // Where a cell falls on the device pixels along one axis: a place is
     // the first cell met that falls there, its first device pixel and its
     // size.
-    struct Place {
-        int cell;
-        int start;
-        int size;
-    };
+    struct Place { int cell, start, size; };
     // The cells of one axis that show: each one's first device pixel, its
     // size as it shows (the picture's edge may cut the last) and its place.
-    struct Span {
-        int start;
-        int size;
-        std::uint32_t place;
-    };
-    struct Tile {
-        std::vector<QRgb> pixels;  // 0 where nothing is drawn
-        int width;
-        bool opaque;
-    };
+    struct Span { int start, size; std::uint32_t place; };
+    // A tile's pixels are 0 where nothing is drawn, unless it is opaque.
+    struct Tile { std::vector<QRgb> pixels; int width; bool opaque; };
 
     void keepFor(const CellGrid& grid, qreal scale);
     std::vector<Span> spans(int cells, int limit);
@@ -62,10 +49,11 @@ private:
     void copyRow(QImage& picture, const std::vector<Span>& columns, const Span& row, const CellLook* looks,
                  std::optional<QRgb> clearTo);
 
+    // What the tiles were drawn for: the scale, the pen's width and the
+    // strokes' and the two fills' colours.
     qreal scale_ = 0;
-    // What the tiles were drawn for.
     std::int16_t penWidth_ = 0;
-    QRgb colours_[3] = {0, 0, 0};  // the strokes' and the two fills'
+    std::array<QRgb, 3> colours_ {};
     // A place is known by where its cell's near edge falls within its first
     // device pixel, which the painter's scale gives exactly.
     std::map<double, std::uint32_t> placeAt_;

@@ -1,17 +1,11 @@
 #include "platform/image_surface.h"
 
+#include "platform/colours.h"
+
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPen>
-
-#include <algorithm>
 
 namespace platform {
-
-QColor toQColor(ColourWord colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
 
 QFont ImageSurface::windowFont()
 {
@@ -74,7 +68,6 @@ void ImageSurface::Box(float x1, float y1, float x2, float y2)
     settle();
     QPainter p(&image_);
     p.setPen(penOf(toQColor(ForeColor).rgb(), DrawWidth, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
     const QRectF box(QPointF(x1, y1), QPointF(x2, y2));
     p.drawRect(box);
     const qreal half = DrawWidth / 2.0 + 1;
@@ -88,10 +81,7 @@ void ImageSurface::Circle(float cx, float cy, float radius)
     settle();
     QPainter p(&image_);
     p.setPen(penOf(toQColor(ForeColor).rgb(), DrawWidth, Qt::RoundCap, Qt::RoundJoin));
-    if (FillStyle == 0)
-        p.setBrush(toQColor(FillColor));
-    else
-        p.setBrush(Qt::NoBrush);
+    p.setBrush(FillStyle == 0 ? QBrush(toQColor(FillColor)) : QBrush());
     p.drawEllipse(QPointF(cx, cy), radius, radius);
     const qreal reach = radius + DrawWidth + 1;
     changed(QRectF(cx - reach, cy - reach, 2 * reach, 2 * reach));

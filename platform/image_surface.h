@@ -64,6 +64,5 @@ private:
     CellTiles tiles_;
 };
 
-QColor toQColor(ColourWord colour);
 
 }  // namespace platform

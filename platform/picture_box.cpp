@@ -1,6 +1,6 @@
 #include "platform/picture_box.h"
 
-#include "platform/image_surface.h"
+#include "platform/colours.h"
 #include "platform/twips.h"
 
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #include "platform/side_window.h"
 
 #include "platform/dialogs.h"
-#include "platform/image_surface.h"
+#include "platform/colours.h"
 #include "platform/picture_box.h"
 
 #include <QEvent>

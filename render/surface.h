@@ -11,12 +11,10 @@
 #include <string>
 #include <vector>
 
-// A pen line a cell's drawing may hold: from the centre of the cell at
-// (x1, y1) to the centre of the cell at (x2, y2), counted from the cell
-// drawn. These are every stroke between neighbouring centres that reaches
-// into a cell's square: its own to each of its eight neighbours, the side
-// neighbours first in the order left, up, right, down; and between two of
-// its side neighbours, across one of its corners.
+// The strokes between neighbouring centres that reach into a cell's square,
+// counted from the cell: from its centre to each of its eight neighbours (the
+// side ones first: left, up, right, down), and between two of its side
+// neighbours, across one of its corners.
 struct CellStroke {
     std::int8_t x1, y1, x2, y2;
 };

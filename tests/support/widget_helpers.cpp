@@ -1,5 +1,6 @@
 #include "support/widget_helpers.h"
 
+#include "platform/colours.h"
 #include "platform/image_surface.h"
 #include "side_windows/form3.h"
 #include "support/test_game.h"

@@ -2,6 +2,7 @@
 // the clock and blanks the main window; closed by any click but on "Options"
 // and by the loss of the focus; "Options" hands over to the Options window.
 #include "common/module1.h"
+#include "platform/colours.h"
 #include "platform/image_surface.h"
 #include "platform/side_window.h"
 #include "common/cell_geometry.h"
