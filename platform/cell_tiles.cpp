@@ -82,7 +82,7 @@ std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
     return shown;
 }
 
-const std::vector<bool>& CellTiles::mask(int stroke, std::uint32_t column, std::uint32_t row)
+const std::vector<std::uint8_t>& CellTiles::mask(int stroke, std::uint32_t column, std::uint32_t row)
 {
     const auto [at, fresh] = masks_.try_emplace(stroke | std::uint64_t {column} << 8 | std::uint64_t {row} << 36);
     if (!fresh)
@@ -118,7 +118,7 @@ const CellTiles::Tile& CellTiles::tile(CellLook look, std::uint32_t column, std:
     for (int n = 0; n < kStrokeCount; ++n) {
         if (!(look & (1 << n)))
             continue;
-        const std::vector<bool>& covered = mask(n, column, row);
+        const std::vector<std::uint8_t>& covered = mask(n, column, row);
         for (std::size_t i = 0; i < covered.size(); ++i)
             if (covered[i])
                 made.pixels[i] = colours_[0];

@@ -43,7 +43,7 @@ private:
     std::vector<Span> spans(int cells, int limit);
     const Tile& tile(CellLook look, std::uint32_t column, std::uint32_t row);
     // The pixels of a cell in these places that one stroke covers.
-    const std::vector<bool>& mask(int stroke, std::uint32_t column, std::uint32_t row);
+    const std::vector<std::uint8_t>& mask(int stroke, std::uint32_t column, std::uint32_t row);
     void drawWhole(QImage& picture, const std::vector<Span>& columns, const std::vector<Span>& rows,
                    const CellGrid& grid, std::optional<QRgb> clearTo);
     void copyRow(QImage& picture, const std::vector<Span>& columns, const Span& row, const CellLook* looks,
@@ -58,7 +58,7 @@ private:
     // device pixel, which the painter's scale gives exactly.
     std::map<double, std::uint32_t> placeAt_;
     std::vector<Place> places_;
-    std::unordered_map<std::uint64_t, std::vector<bool>> masks_;
+    std::unordered_map<std::uint64_t, std::vector<std::uint8_t>> masks_;
     // Many looks give the same pixels, one stroke hiding another; they share
     // a tile, which keeps the tiles few enough to stay in the cache.
     std::unordered_map<std::string, Tile> tileWith_;
