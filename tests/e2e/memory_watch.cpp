@@ -60,8 +60,12 @@ QString MemoryWatch::problem(int leastLaterSamples) const
         return QStringLiteral("only %1 memory samples after the warm-up, fewer than the %2 needed to judge")
             .arg(laterCount())
             .arg(leastLaterSamples);
+    // Two readings in a row above the margin.
+    bool above = false;
     for (const MemorySample& sample : samples_) {
-        if (sample.atMs >= warmUpMs_ && sample.kib > level + marginKiB_)
+        const bool wasAbove = above;
+        above = sample.atMs >= warmUpMs_ && sample.kib > level + marginKiB_;
+        if (above && wasAbove)
             return QStringLiteral("resident memory grew to %1 KiB at %2 s, more than %3 KiB above the %4 KiB "
                                   "reached during the warm-up")
                 .arg(sample.kib)
