@@ -13,26 +13,11 @@ namespace platform {
 
 namespace {
 
-// The painter holds a ratio to 1/65536, so at most ratios that are not a
-// whole number of quarters the cells fall in ever new places across the
-// picture (at 115 % the near edges drift by a hundredth of a pixel every
-// hundred cells): a tile would serve one cell. Past this many places the
-// strokes are drawn whole instead, as the reference does.
-constexpr std::size_t kMostPlaces = 16;
-
-// The device coordinate of cell n's near edge: the painter maps a window
-// pixel x to x times its scale, a number of 1/65536ths, so the product is
-// exact.
-double edge(int n, qreal scale)
+// The first device pixel of cell n: its near edge, 15n + 15 window pixels,
+// rounded as a filled box rounds it. Cell -1 is the margin, from pixel 0.
+int firstPixel(int n, PixelScale scale)
 {
-    return static_cast<double>(kCellPitch * n + kCellPitch) * scale;
-}
-
-// A box filled over a cell's square covers the device pixels from the
-// rounded near edge up to the rounded far one, halves rounded up.
-int firstPixel(int n, qreal scale)
-{
-    return static_cast<int>(std::floor(edge(n, scale) + 0.5));
+    return devicePixel(kCellPitch * n + kCellPitch, scale);
 }
 
 // Sets every pixel of the picture outside the area, which lies within it or
@@ -52,14 +37,13 @@ void fillOutside(QImage& picture, QRect inside, QRgb pixel)
 
 }  // namespace
 
-void CellTiles::keepFor(const CellGrid& grid, qreal scale)
+void CellTiles::keepFor(const CellGrid& grid, PixelScale scale)
 {
     const std::array<QRgb, 3> colours {toQColor(grid.strokeColour).rgb(), toQColor(grid.fills[0]).rgb(),
                                        toQColor(grid.fills[1]).rgb()};
     if (std::tie(scale, grid.penWidth, colours) == std::tie(scale_, penWidth_, colours_))
         return;
     std::tie(scale_, penWidth_, colours_) = std::tie(scale, grid.penWidth, colours);
-    placeAt_.clear();
     places_.clear();
     masks_.clear();
     tileWith_.clear();
@@ -68,16 +52,17 @@ void CellTiles::keepFor(const CellGrid& grid, qreal scale)
 
 std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
 {
+    auto size = [this](int n) { return firstPixel(n + 1, scale_) - firstPixel(n, scale_); };
     std::vector<Span> shown;
     for (int n = 0; n < cells; ++n) {
         const int start = firstPixel(n, scale_);
         if (start >= limit)
             break;
-        const int end = firstPixel(n + 1, scale_);
-        const auto [at, fresh] = placeAt_.try_emplace(edge(n, scale_) - start, places_.size());
-        if (fresh)
-            places_.push_back({n, start, end - start});
-        shown.push_back({start, std::min(end, limit) - start, at->second});
+        const Place place {size(n - 1), size(n), size(n + 1)};
+        auto at = std::find(places_.begin(), places_.end(), place);
+        if (at == places_.end())
+            at = places_.insert(at, place);
+        shown.push_back({start, std::min(place.size, limit - start), static_cast<std::uint32_t>(at - places_.begin())});
     }
     return shown;
 }
@@ -87,22 +72,14 @@ const std::vector<std::uint8_t>& CellTiles::mask(int stroke, std::uint32_t colum
     const auto [at, fresh] = masks_.try_emplace(stroke | std::uint64_t {column} << 8 | std::uint64_t {row} << 36);
     if (!fresh)
         return at->second;
-    // The stroke of the first cell that falls in these places, drawn just as
-    // the whole picture would draw it and moved by whole device pixels.
     const Place& across = places_[column];
     const Place& down = places_[row];
-    QImage drawn(across.size, down.size, QImage::Format_ARGB32);
-    drawn.fill(0);
-    QPainter painter(&drawn);
-    painter.setTransform(QTransform(scale_, 0, 0, scale_, -across.start, -down.start));
-    painter.setPen(penOf(colours_[0], penWidth_, Qt::RoundCap, Qt::RoundJoin));
     const CellStroke& k = kCellStrokes[stroke];
-    painter.drawLine(QPointF(cellCentre(across.cell + k.x1), cellCentre(down.cell + k.y1)),
-                     QPointF(cellCentre(across.cell + k.x2), cellCentre(down.cell + k.y2)));
-    painter.end();
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            at->second.push_back(qAlpha(drawn.pixel(x, y)) != 0);
+    const Stroke drawn {across.centre(k.x1), down.centre(k.y1), across.centre(k.x2), down.centre(k.y2), penWidth_,
+                        scale_};
+    for (int y = 0; y < down.size; ++y)
+        for (int x = 0; x < across.size; ++x)
+            at->second.push_back(covers(drawn, x, y));
     return at->second;
 }
 
@@ -155,39 +132,9 @@ void CellTiles::copyRow(QImage& picture, const std::vector<Span>& columns, const
     }
 }
 
-void CellTiles::drawWhole(QImage& picture, const std::vector<Span>& columns, const std::vector<Span>& rows,
-                          const CellGrid& grid, std::optional<QRgb> clearTo)
-{
-    // The fills first, then every stroke once, from its left end (or its
-    // upper end when it goes straight down): the cell's own strokes to the
-    // right, down, up-right and down-right.
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const int fill = grid.looks[r * static_cast<std::size_t>(grid.columns) + c] >> kStrokeCount;
-            if (fill == 0 && !clearTo)
-                continue;
-            for (int y = rows[r].start; y < rows[r].start + rows[r].size; ++y)
-                std::fill_n(reinterpret_cast<QRgb*>(picture.scanLine(y)) + columns[c].start, columns[c].size,
-                            fill ? colours_[fill] : *clearTo);
-        }
-    }
-    QPainter painter(&picture);
-    painter.setPen(penOf(colours_[0], penWidth_, Qt::RoundCap, Qt::RoundJoin));
-    for (int y = 0; y < grid.rows; ++y) {
-        for (int x = 0; x < grid.columns; ++x) {
-            const CellLook look = grid.looks[static_cast<std::size_t>(y * grid.columns + x)];
-            for (int n : {2, 3, 5, 6}) {
-                const CellStroke& k = kCellStrokes[n];
-                if (look & (1 << n))
-                    painter.drawLine(QPointF(cellCentre(x), cellCentre(y)), QPointF(cellCentre(x + k.x2), cellCentre(y + k.y2)));
-            }
-        }
-    }
-}
-
 void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> clearTo)
 {
-    keepFor(grid, QPainter(&picture).deviceTransform().m11());
+    keepFor(grid, std::llround(QPainter(&picture).deviceTransform().m11() * 65536));
     const std::vector<Span> columns = spans(grid.columns, picture.width());
     const std::vector<Span> rows = spans(grid.rows, picture.height());
     if (clearTo)
@@ -197,10 +144,6 @@ void CellTiles::draw(QImage& picture, const CellGrid& grid, std::optional<QRgb> 
                                          columns.back().start + columns.back().size - columns.front().start,
                                          rows.back().start + rows.back().size - rows.front().start),
                     *clearTo);
-    if (places_.size() > kMostPlaces) {
-        drawWhole(picture, columns, rows, grid, clearTo);
-        return;
-    }
     for (std::size_t r = 0; r < rows.size(); ++r)
         copyRow(picture, columns, rows[r], grid.looks.data() + r * static_cast<std::size_t>(grid.columns), clearTo);
 }

@@ -4,11 +4,13 @@
 
 #include "common/cell_geometry.h"
 #include "platform/colours.h"
+#include "render/stroke_pixels.h"
 
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,13 +46,32 @@ void ReferenceSurface::Line(float x1, float y1, float x2, float y2)
     QImage& picture = canvas();
     if (picture.isNull())
         return;
-    QPainter p(&picture);
-    QPen pen(platform::toQColor(ForeColor));
-    pen.setWidth(std::max<int>(DrawWidth, 1));
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.setPen(pen);
-    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    const PixelScale scale = std::llround(QPainter(&picture).deviceTransform().m11() * 65536);
+    // Each end is the centre of the device pixels of the cell it is the
+    // centre of, in half pixels.
+    auto end = [scale](float centre) {
+        const int edge = static_cast<int>(centre - kCellPitch / 2.0f);
+        return std::int64_t {devicePixel(edge, scale)} + devicePixel(edge + kCellPitch, scale);
+    };
+    const Stroke stroke {end(x1), end(y1), end(x2), end(y2), std::max<int>(DrawWidth, 1), scale};
+    const QRgb ink = platform::toQColor(ForeColor).rgb();
+    const int reach = static_cast<int>(DrawWidth * scale / 65536) + 2;
+    const int left = std::max<int>(0, static_cast<int>(std::min(stroke.ax, stroke.bx) / 2) - reach);
+    const int right = std::min<int>(picture.width(), static_cast<int>(std::max(stroke.ax, stroke.bx) / 2) + reach);
+    const int top = std::max<int>(0, static_cast<int>(std::min(stroke.ay, stroke.by) / 2) - reach);
+    const int bottom = std::min<int>(picture.height(), static_cast<int>(std::max(stroke.ay, stroke.by) / 2) + reach);
+    // What a stroke covers of a row of pixels is one run, found from its ends.
+    for (int y = top; y < bottom; ++y) {
+        int first = left;
+        while (first < right && !covers(stroke, first, y))
+            ++first;
+        int last = right - 1;
+        while (last > first && !covers(stroke, last, y))
+            --last;
+        if (first < right)
+            std::fill(reinterpret_cast<QRgb*>(picture.scanLine(y)) + first,
+                      reinterpret_cast<QRgb*>(picture.scanLine(y)) + last + 1, ink);
+    }
     const qreal half = DrawWidth / 2.0 + 1;
     changed(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)))
                 .adjusted(-half, -half, half, half));

@@ -11,8 +11,10 @@
 // The window's picture with the two shapes the whole drawing is made of.
 class ReferenceSurface : public platform::ImageSurface {
 public:
-    // A line from (x1, y1) to (x2, y2) in ForeColor, DrawWidth wide, with
-    // round caps.
+    // A line between the centres (x1, y1) and (x2, y2) of two cells in
+    // ForeColor, DrawWidth wide, with round caps: every device pixel whose
+    // centre lies within half the width of the segment between the centres
+    // of the two cells' device pixels.
     void Line(float x1, float y1, float x2, float y2);
     // A box filled with ForeColor, covering x1 <= x < x2 and y1 <= y < y2,
     // so that boxes of neighbouring cells meet without a gap.

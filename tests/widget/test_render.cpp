@@ -89,6 +89,8 @@ void TestRender::styleOneStrokes_data()
 {
     QTest::addColumn<qreal>("ratio");
     QTest::newRow("ratio1") << 1.0;
+    QTest::newRow("ratio1.15") << 1.15;
+    QTest::newRow("ratio1.38") << 1.38;
     QTest::newRow("ratio2") << 2.0;
 }
 

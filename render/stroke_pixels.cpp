@@ -1,0 +1,28 @@
+#include "render/stroke_pixels.h"
+
+bool covers(const Stroke& stroke, int x, int y)
+{
+    const std::int64_t dx = stroke.bx - stroke.ax, dy = stroke.by - stroke.ay;
+    const std::int64_t length = dx * dx + dy * dy;
+    // From the start to the pixel's centre, in half pixels.
+    const std::int64_t ux = 2 * x + 1 - stroke.ax, uy = 2 * y + 1 - stroke.ay;
+    const std::int64_t along = ux * dx + uy * dy;
+    // The offset from the nearest point of the segment to the centre, and
+    // the square of the distance, both times `times`.
+    std::int64_t qx = ux, qy = uy, times = 1;
+    if (length != 0 && along >= length) {
+        qx = ux - dx;
+        qy = uy - dy;
+    } else if (length != 0 && along > 0) {
+        qx = ux * length - along * dx;
+        qy = uy * length - along * dy;
+        times = length;
+    }
+    const std::int64_t cross = ux * dy - uy * dx;
+    const std::int64_t distance = times == 1 ? qx * qx + qy * qy : cross * cross;
+    // The radius in half pixels is penWidth x scale / 65536.
+    const std::int64_t radius = stroke.penWidth * stroke.scale;
+    const __int128 left = static_cast<__int128>(distance) << 32;
+    const __int128 right = static_cast<__int128>(radius * radius) * times;
+    return left < right || (left == right && (qy < 0 || (qy == 0 && qx < 0)));
+}
