@@ -4,13 +4,17 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 class MazeGrid {
 public:
     static constexpr int kSize = 1001;
     // Generation clears the cells whose indices both lie below this.
     static constexpr int kCleared = 1000;
+
+    MazeGrid();
+    MazeGrid(const MazeGrid& other);
+    MazeGrid& operator=(const MazeGrid&) = delete;
 
     static constexpr bool inside(int x, int y)
     {
@@ -32,5 +36,8 @@ private:
         return static_cast<std::size_t>(y) * kSize + static_cast<std::size_t>(x);
     }
 
-    std::vector<std::int16_t> cells_ = std::vector<std::int16_t>(static_cast<std::size_t>(kSize) * kSize);
+    struct Release {
+        void operator()(std::int16_t* cells) const;
+    };
+    std::unique_ptr<std::int16_t[], Release> cells_;
 };
