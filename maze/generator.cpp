@@ -64,10 +64,7 @@ int draw(RandomSource& random, std::size_t n)
     return static_cast<int>(random.next() * static_cast<double>(n));
 }
 
-struct Cell {
-    int x;
-    int y;
-};
+struct Cell { int x, y; };
 
 DigOutcome startCell(const MazeGrid& maze)
 {

@@ -13,8 +13,6 @@ public:
     static constexpr int kCleared = 1000;
 
     MazeGrid();
-    MazeGrid(const MazeGrid& other);
-    MazeGrid& operator=(const MazeGrid&) = delete;
 
     static constexpr bool inside(int x, int y)
     {
@@ -36,8 +34,5 @@ private:
         return static_cast<std::size_t>(y) * kSize + static_cast<std::size_t>(x);
     }
 
-    struct Release {
-        void operator()(std::int16_t* cells) const;
-    };
-    std::unique_ptr<std::int16_t[], Release> cells_;
+    std::unique_ptr<std::int16_t[], void (*)(void*)> cells_;
 };

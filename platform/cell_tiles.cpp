@@ -13,13 +13,6 @@ namespace platform {
 
 namespace {
 
-// The first device pixel of cell n: its near edge, 15n + 15 window pixels,
-// rounded as a filled box rounds it. Cell -1 is the margin, from pixel 0.
-int firstPixel(int n, PixelScale scale)
-{
-    return devicePixel(kCellPitch * n + kCellPitch, scale);
-}
-
 // Sets every pixel of the picture outside the area, which lies within it or
 // is empty.
 void fillOutside(QImage& picture, QRect inside, QRgb pixel)
@@ -52,10 +45,12 @@ void CellTiles::keepFor(const CellGrid& grid, PixelScale scale)
 
 std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
 {
-    auto size = [this](int n) { return firstPixel(n + 1, scale_) - firstPixel(n, scale_); };
+    // Cell n's first device pixel is its near edge's; cell -1 is the margin.
+    auto first = [this](int n) { return devicePixel(kCellPitch * n + kCellPitch, scale_); };
+    auto size = [&first](int n) { return first(n + 1) - first(n); };
     std::vector<Span> shown;
     for (int n = 0; n < cells; ++n) {
-        const int start = firstPixel(n, scale_);
+        const int start = first(n);
         if (start >= limit)
             break;
         const Place place {size(n - 1), size(n), size(n + 1)};

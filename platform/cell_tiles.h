@@ -5,7 +5,6 @@
 // dragged to a new size keeps them.
 #pragma once
 
-#include "render/stroke_pixels.h"
 #include "render/surface.h"
 
 #include <QImage>

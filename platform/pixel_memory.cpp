@@ -12,12 +12,6 @@ namespace {
 // Below this the usual allocator serves better: it reuses freed memory.
 constexpr std::size_t kSmallestMapped = 64 * 1024;
 
-// Makes every page of a mapping ready in one call (Linux 5.14 on). On an
-// older kernel the call fails and the pages come as they are first written.
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23
-#endif
-
 #ifdef __SANITIZE_ADDRESS__
 constexpr bool kSanitized = true;
 #else
@@ -64,6 +58,7 @@ struct PixelStore::Mapping {
     {
         if (bytes > ready) {
             const std::size_t wanted = hugeRounded(bytes);
+            // Before Linux 5.14 this fails, and pages come as first written.
             madvise(start + ready, wanted - ready, MADV_POPULATE_WRITE);
             ready = wanted;
         } else if (bytes < ready / 4) {

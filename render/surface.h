@@ -15,9 +15,7 @@
 // counted from the cell: from its centre to each of its eight neighbours (the
 // side ones first: left, up, right, down), and between two of its side
 // neighbours, across one of its corners.
-struct CellStroke {
-    std::int8_t x1, y1, x2, y2;
-};
+struct CellStroke { std::int8_t x1, y1, x2, y2; };
 constexpr CellStroke kCellStrokes[] = {
     {0, 0, -1, 0},  {0, 0, 0, -1}, {0, 0, 1, 0},  {0, 0, 0, 1},  {0, 0, -1, -1}, {0, 0, 1, -1},
     {0, 0, 1, 1},   {0, 0, -1, 1}, {-1, 0, 0, -1}, {0, -1, 1, 0}, {1, 0, 0, 1},   {0, 1, -1, 0},
@@ -31,6 +29,31 @@ using CellLook = std::uint16_t;
 constexpr CellLook kFillNone = 0;
 constexpr CellLook kFillFirst = 1 << kStrokeCount;
 constexpr CellLook kFillSecond = 2 << kStrokeCount;
+
+// The painter's scale from window pixels to device pixels, as it holds it:
+// a whole number of 65536ths. Strokes are worked out on the device pixels
+// in whole numbers, so that a cell drawn alone shows exactly what the whole
+// stroke shows within it, at every scale.
+using PixelScale = std::int64_t;
+
+// The first device pixel of a box whose edge lies at a whole window pixel:
+// the edge's device coordinate rounded, halves up, as filled boxes take it.
+constexpr int devicePixel(int logical, PixelScale scale)
+{
+    return static_cast<int>((logical * scale + 32768) >> 16);
+}
+
+// A stroke with round caps between two points given in half device pixels,
+// so that the centre of any box of whole pixels is a whole number. The ends
+// of the maze's strokes are the centres of their cells' boxes of pixels. The
+// pen's width is in window pixels.
+struct Stroke { std::int64_t ax, ay, bx, by; int penWidth; PixelScale scale; };
+
+// Whether the stroke covers device pixel (x, y): the pixel's centre lies
+// within half the pen width of the segment. A centre exactly on the edge
+// counts when it lies above the segment, or level with it and to its left,
+// as a filled box takes its top and left edges and not the others.
+bool covers(const Stroke& stroke, int x, int y);
 
 // Cells of columns 0.. and rows 0.., each drawn within its own square: its
 // fill covers the square, and of its strokes, drawn in strokeColour

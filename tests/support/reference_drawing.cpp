@@ -4,7 +4,6 @@
 
 #include "common/cell_geometry.h"
 #include "platform/colours.h"
-#include "render/stroke_pixels.h"
 
 #include <QPainter>
 #include <QPen>

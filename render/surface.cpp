@@ -1,4 +1,4 @@
-#include "render/stroke_pixels.h"
+#include "render/surface.h"
 
 bool covers(const Stroke& stroke, int x, int y)
 {
