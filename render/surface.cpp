@@ -4,10 +4,10 @@ bool covers(const Stroke& stroke, int x, int y)
 {
     const std::int64_t dx = stroke.bx - stroke.ax, dy = stroke.by - stroke.ay;
     const std::int64_t length = dx * dx + dy * dy;
-    // From the start to the pixel's centre, in half pixels.
-    const std::int64_t ux = 2 * x + 1 - stroke.ax, uy = 2 * y + 1 - stroke.ay;
+    // From the start to the pixel's top-left corner, in half pixels.
+    const std::int64_t ux = 2 * x - stroke.ax, uy = 2 * y - stroke.ay;
     const std::int64_t along = ux * dx + uy * dy;
-    // The offset from the nearest point of the segment to the centre, and
+    // The offset from the nearest point of the segment to the corner, and
     // the square of the distance, both times `times`.
     std::int64_t qx = ux, qy = uy, times = 1;
     if (length != 0 && along >= length) {

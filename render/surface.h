@@ -49,10 +49,11 @@ constexpr int devicePixel(int logical, PixelScale scale)
 // pen's width is in window pixels.
 struct Stroke { std::int64_t ax, ay, bx, by; int penWidth; PixelScale scale; };
 
-// Whether the stroke covers device pixel (x, y): the pixel's centre lies
-// within half the pen width of the segment. A centre exactly on the edge
-// counts when it lies above the segment, or level with it and to its left,
-// as a filled box takes its top and left edges and not the others.
+// Whether the stroke covers device pixel (x, y): the pixel's top-left corner
+// lies within half the pen width of the segment. Strokes thus sit half a
+// pixel right of and below the pixels' centres, as Qt's painter sets down
+// lines without smoothing at 100 %. A corner exactly on the edge counts
+// when it lies above the segment, or level with it and to its left.
 bool covers(const Stroke& stroke, int x, int y);
 
 // Cells of columns 0.. and rows 0.., each drawn within its own square: its
