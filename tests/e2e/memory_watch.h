@@ -16,10 +16,8 @@ struct MemorySample {
 };
 
 // Samples taken before `warmUpMs` set the level; later samples may lie above
-// the highest of them by at most the margin, save one now and then: memory
-// that leaks stays held, and shows in every reading after it, while one
-// reading can catch a moment's peak (seen once in a sanitizer run, 70 MiB
-// above the level and gone five seconds later).
+// the highest of them by at most the margin, save one now and then: leaked
+// memory stays held, while one reading can catch a moment's peak.
 class MemoryWatch {
 public:
     MemoryWatch(qint64 warmUpMs, qint64 marginKiB) : warmUpMs_(warmUpMs), marginKiB_(marginKiB) {}

@@ -46,28 +46,22 @@ void ReferenceSurface::Line(float x1, float y1, float x2, float y2)
     if (picture.isNull())
         return;
     const PixelScale scale = std::llround(QPainter(&picture).deviceTransform().m11() * 65536);
-    // Each end is the centre of the device pixels of the cell it is the
-    // centre of, in half pixels.
-    auto end = [scale](float centre) {
-        const int edge = static_cast<int>(centre - kCellPitch / 2.0f);
-        return std::int64_t {devicePixel(edge, scale)} + devicePixel(edge + kCellPitch, scale);
-    };
+    // Each end is the centre of its cell's device pixels, in half pixels.
+    auto end = [scale](float c) { return std::int64_t {devicePixel(int(c - 7.5f), scale)} + devicePixel(int(c + 7.5f), scale); };
     const Stroke stroke {end(x1), end(y1), end(x2), end(y2), std::max<int>(DrawWidth, 1), scale};
     const QRgb ink = platform::toQColor(ForeColor).rgb();
     const int reach = static_cast<int>(DrawWidth * scale / 65536) + 2;
-    const int left = std::max<int>(0, static_cast<int>(std::min(stroke.ax, stroke.bx) / 2) - reach);
-    const int right = std::min<int>(picture.width(), static_cast<int>(std::max(stroke.ax, stroke.bx) / 2) + reach);
-    const int top = std::max<int>(0, static_cast<int>(std::min(stroke.ay, stroke.by) / 2) - reach);
-    const int bottom = std::min<int>(picture.height(), static_cast<int>(std::max(stroke.ay, stroke.by) / 2) + reach);
+    const QRect area = QRect(QPoint(int(stroke.ax / 2), int(stroke.ay / 2)), QPoint(int(stroke.bx / 2), int(stroke.by / 2)))
+                           .normalized().adjusted(-reach, -reach, reach, reach) & picture.rect();
     // What a stroke covers of a row of pixels is one run, found from its ends.
-    for (int y = top; y < bottom; ++y) {
-        int first = left;
-        while (first < right && !covers(stroke, first, y))
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int first = area.left();
+        while (first <= area.right() && !covers(stroke, first, y))
             ++first;
-        int last = right - 1;
+        int last = area.right();
         while (last > first && !covers(stroke, last, y))
             --last;
-        if (first < right)
+        if (first <= area.right())
             std::fill(reinterpret_cast<QRgb*>(picture.scanLine(y)) + first,
                       reinterpret_cast<QRgb*>(picture.scanLine(y)) + last + 1, ink);
     }

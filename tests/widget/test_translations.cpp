@@ -24,19 +24,13 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFile ts(QStringLiteral(ORVO_SOURCE_DIR "/translations/orvo_%1.ts").arg(language));
         QVERIFY(ts.open(QIODevice::ReadOnly));
-        const auto placeholders = [](const QString& text) {
-            QStringList found;
-            for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("%(\\d|n)")).globalMatch(text))
-                found << m.captured();
-            found.sort();
-            return found;
-        };
         const QRegularExpression message(QStringLiteral("<source>(.*?)</source>.*?<translation[^>]*>(.*?)</translation>"),
                                          QRegularExpression::DotMatchesEverythingOption);
         const QFontMetrics window(platform::ImageSurface::windowFont());
         for (const QRegularExpressionMatch& m : message.globalMatch(QString::fromUtf8(ts.readAll()))) {
-            QVERIFY2(!m.captured(2).isEmpty() && placeholders(m.captured(2)) == placeholders(m.captured(1)),
-                     qPrintable(m.captured(2)));
+            QVERIFY2(!m.captured(2).isEmpty(), qPrintable(m.captured(1)));
+            for (const QChar c : QStringLiteral("123456789n"))  // the same placeholders, as often
+                QVERIFY2(m.captured(2).count(u'%' + QString(c)) == m.captured(1).count(u'%' + QString(c)), qPrintable(m.captured(2)));
             for (const QChar c : m.captured(2))
                 QVERIFY2(c.unicode() <= 0xFF && (c == u'\n' || window.inFont(c)), qPrintable(m.captured(2)));
         }
