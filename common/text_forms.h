@@ -1,5 +1,4 @@
-// The two ways the game writes a number into a text, and the single-byte
-// texts of the game in UTF-8, for messages that also name folders.
+// The two ways the game writes a number into a text.
 #pragma once
 
 #include <string>
@@ -11,7 +10,3 @@ std::string twoDigitForm(int n);
 // One space before a number of zero or more, a minus sign before a negative
 // one: 1020 -> " 1020", -5 -> "-5".
 std::string signSpaceForm(int n);
-
-// The game's single-byte text (its codes 0 to 255 are the first 256 of
-// Unicode) in UTF-8.
-std::string utf8FromSingleBytes(std::string_view text);

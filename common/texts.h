@@ -14,8 +14,8 @@
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
-// Gives a text in the player's language, as single bytes; the text is
-// returned unchanged when there is no translation of it.
+// Gives a text in the player's language, in UTF-8 as every text of the game
+// is; the text is returned unchanged when there is no translation of it.
 using TextTranslator = std::string (*)(const char* context, const char* text);
 
 // Installs the translator; nullptr goes back to English.

@@ -59,10 +59,10 @@ bool Form1::Form_Load()
     const platform::FileRead name = services_.folder.read(kNameFile);
     if (!name.ok)
         return loadFailed(kNameFile, name.problem);
-    const Loaded<std::string> holder = readTextRecord(name.bytes);
+    const Loaded<std::string> holder = readNameRecord(name.bytes);
     if (!holder.value)
         return loadFailed(kNameFile, holder.problem);
-    High_Name = boundedName(*holder.value);
+    High_Name = *holder.value;
 
     const platform::FileRead style = services_.folder.read(kStyleFile);
     if (!style.ok)
@@ -266,7 +266,7 @@ void Form1::finishGame()
         const std::string answer = services_.dialogs.InputBox(
             translated("Form1", QT_TRANSLATE_NOOP("Form1", "New High Score! Enter your Name!")),
             translated("Form1", QT_TRANSLATE_NOOP("Form1", "High Score!")), "");
-        saveHighScore(score, answer.empty() ? translated("DataFiles", kNobody) : boundedName(storableText(answer)));
+        saveHighScore(score, answer.empty() ? kNobody : boundedName(storableText(answer)));
     }
     releaseKeys();
     finishing_ = false;
@@ -297,9 +297,9 @@ void Form1::adoptSavedHighScore()
     if (!saved || *saved <= High_Score)
         return;
     const platform::FileRead name = services_.folder.read(kNameFile);
-    const Loaded<std::string> holder = name.ok ? readTextRecord(name.bytes) : Loaded<std::string>::failed({});
+    const Loaded<std::string> holder = name.ok ? readNameRecord(name.bytes) : Loaded<std::string>::failed({});
     High_Score = *saved;
-    High_Name = holder.value ? boundedName(*holder.value) : translated("DataFiles", kNobody);
+    High_Name = holder.value.value_or(kNobody);
 }
 
 void Form1::storeHighScore()
@@ -307,9 +307,9 @@ void Form1::storeHighScore()
     // High.dat first, then Orvo.dat. Each is replaced whole or not at all;
     // when High.dat cannot be saved the name is not written either, so the
     // two files never disagree because of a failed write.
-    const std::string scrambled = DirEncode(scoreDigits(High_Score));
-    for (const auto& [file, text] : {std::pair {kHighFile, scrambled}, std::pair {kNameFile, High_Name}}) {
-        const platform::FileWrite written = services_.folder.write(file, textRecord(text));
+    const std::string scrambled = textRecord(DirEncode(scoreDigits(High_Score)));
+    for (const auto& [file, record] : {std::pair {kHighFile, scrambled}, std::pair {kNameFile, nameRecord(High_Name)}}) {
+        const platform::FileWrite written = services_.folder.write(file, record);
         if (!written.ok) {
             services_.dialogs.reportProblem(saveFailureMessage(file, written.problem));
             return;

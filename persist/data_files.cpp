@@ -2,9 +2,13 @@
 // values, and the message shown when one of them cannot be used.
 #include "persist/data_files.h"
 
-#include "common/text_forms.h"
 #include "common/texts.h"
+#include "common/utf8.h"
 #include "persist/record.h"
+
+#include <algorithm>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,7 +52,33 @@ Loaded<std::string> readTextRecord(std::string_view bytes)
 
 std::string boundedName(std::string_view name)
 {
-    return std::string(name.substr(0, kLongestName));
+    return firstCharacters(name, kLongestName);
+}
+
+Loaded<std::string> readNameRecord(std::string_view bytes)
+{
+    Loaded<std::string> name = readTextRecord(bytes);
+    if (!name.value)
+        return name;
+    // Plain ASCII reads the same either way. A Latin-1 name is taken for
+    // UTF-8 only when its bytes happen to form UTF-8, which takes a letter
+    // from C2 to F4 followed straight away by a symbol from 80 to BF.
+    const std::string& field = *name.value;
+    const bool beyondAscii
+        = std::any_of(field.begin(), field.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
+    const bool utf8 = beyondAscii && isUtf8(field);
+    name.value = boundedName(utf8 ? field : utf8FromLatin1(field));
+    return name;
+}
+
+std::string nameRecord(std::string_view name)
+{
+    return textRecord(latin1FromUtf8(name).value_or(std::string(name)));
+}
+
+std::string shownName(const std::string& name)
+{
+    return name == kNobody ? translated("DataFiles", kNobody) : name;
 }
 
 Loaded<std::int16_t> highScoreFromText(std::string_view text)
@@ -93,15 +123,14 @@ std::string styleRecord(const StyleSettings& settings)
     return numberRecord({settings.foreColor, settings.backColor, settings.styleIndex});
 }
 
-// The messages are UTF-8: the file's path comes as the system writes it,
-// the rest is the game's single-byte text.
 std::string loadFailureMessage(std::string_view fileName, std::string_view problem)
 {
     //: %1 is the file with its folder, %2 what is wrong with it.
     std::string message
-        = withArguments(utf8FromSingleBytes(dataFileText(QT_TRANSLATE_NOOP("DataFiles", "Orvo cannot start: %1: %2"))),
-                        {fileName, utf8FromSingleBytes(problem)});
-    if (message.back() != '.')
+        = withArguments(dataFileText(QT_TRANSLATE_NOOP("DataFiles", "Orvo cannot start: %1: %2")),
+                        {fileName, problem});
+    // The sentence ends with one full stop, Latin or ideographic.
+    if (!message.ends_with('.') && !message.ends_with("\u3002"))
         message += '.';
     return message;
 }
@@ -110,10 +139,10 @@ std::string saveFailureMessage(std::string_view fileName, std::string_view reaso
 {
     //: %1 is the file with its folder, %2 why it could not be saved.
     if (!reason.empty())
-        return withArguments(utf8FromSingleBytes(dataFileText(QT_TRANSLATE_NOOP("DataFiles",
+        return withArguments(dataFileText(QT_TRANSLATE_NOOP("DataFiles",
             "Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values "
-            "until it ends."))), {fileName, utf8FromSingleBytes(reason)});
-    return withArguments(utf8FromSingleBytes(dataFileText(QT_TRANSLATE_NOOP("DataFiles",
+            "until it ends.")), {fileName, reason});
+    return withArguments(dataFileText(QT_TRANSLATE_NOOP("DataFiles",
         "Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until "
-        "it ends."))), {fileName});
+        "it ends.")), {fileName});
 }

@@ -1,6 +1,7 @@
 // The record format of the data files: one line of comma-separated fields,
 // text fields in double quotes, numbers in plain decimal, ended by CR LF.
-// Texts are single bytes (Latin-1); a std::string holds them byte for byte.
+// A record is bytes: a std::string holds a field as the file has it, and
+// what its bytes mean is the business of the file that holds it.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,5 @@
 #include "platform/data_folder.h"
 
-#include "common/text_forms.h"
 #include "common/texts.h"
 #include "persist/data_files.h"
 
@@ -106,7 +105,7 @@ std::string prepareDataFolder(const DataFolder& folder)
                               {written.problem}));
         //: %1 is the file, %2 the folder.
         const std::string note = withArguments(
-            utf8FromSingleBytes(translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "Orvo wrote the default %1 into %2."))),
+            translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "Orvo wrote the default %1 into %2.")),
             {name, shownFolder});
         std::cerr << QString::fromStdString(note).toLocal8Bit().constData() << std::endl;
     }

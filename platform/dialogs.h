@@ -4,7 +4,6 @@
 
 #include <string>
 
-class QString;
 class QWidget;
 
 namespace platform {
@@ -22,13 +21,11 @@ public:
 
     // A fault the player must know of: the same line goes to the standard
     // error stream, for whoever started the game from a terminal or a
-    // script, and into a message box titled "Orvo". Unlike the game's own
-    // single-byte texts, the line is UTF-8: it names files by their paths
-    // as the system writes them.
+    // script, and into a message box titled "Orvo".
     void reportProblem(const std::string& text);
 
 protected:
-    // Shows the UTF-8 line of reportProblem.
+    // Shows the line of reportProblem.
     virtual void problemBox(const std::string& text) { MsgBox(text, "Orvo"); }
 };
 
@@ -48,10 +45,5 @@ private:
 
     QWidget* owner_;
 };
-
-// Texts are single bytes; Qt's are Unicode. These convert at the boundary;
-// a character beyond Latin-1 becomes "?".
-QString fromLatin1(const std::string& text);
-std::string toLatin1(const QString& text);
 
 }  // namespace platform

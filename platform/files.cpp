@@ -1,7 +1,7 @@
 #include "platform/files.h"
 
 #include "common/texts.h"
-#include "platform/dialogs.h"
+#include "platform/qt_text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ std::string unreadable(const QFile& file)
 {
     //: %1 is the reason the system gives.
     return withArguments(translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "it cannot be read (%1)")),
-                         {toLatin1(file.errorString())});
+                         {gameString(file.errorString())});
 }
 
 }  // namespace
@@ -59,18 +59,18 @@ FileWrite DataFolder::write(const char* name, const std::string& bytes) const
 {
     QSaveFile file(filePath(name));
     if (!file.open(QIODevice::WriteOnly))
-        return {false, toLatin1(file.errorString())};
+        return {false, gameString(file.errorString())};
     // The bytes are flushed by hand: a write that fails only as the buffer
     // is flushed (a full disk) would otherwise still let the empty
     // temporary file take the old one's place.
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
         || !file.flush()) {
-        const std::string why = toLatin1(file.errorString());
+        const std::string why = gameString(file.errorString());
         file.cancelWriting();
         return {false, why};
     }
     if (!file.commit())
-        return {false, toLatin1(file.errorString())};
+        return {false, gameString(file.errorString())};
     return {true, {}};
 }
 

@@ -1,6 +1,7 @@
 #include "platform/image_surface.h"
 
 #include "platform/colours.h"
+#include "platform/qt_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -92,7 +93,7 @@ void ImageSurface::Print(const std::string& text)
     const QFontMetrics metrics(font_);
     if (!image_.isNull()) {
         settle();
-        const QString line = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        const QString line = qtText(text);
         QPainter p(&image_);
         p.setFont(font_);
         p.setPen(toQColor(ForeColor));

@@ -1,7 +1,7 @@
 #include "platform/side_window.h"
 
-#include "platform/dialogs.h"
 #include "platform/colours.h"
+#include "platform/qt_text.h"
 #include "platform/picture_box.h"
 
 #include <QEvent>
@@ -24,7 +24,7 @@ Label::Label(QWidget* parent, std::function<void()> onClick) : QLabel(parent), o
 void Label::setCaption(const std::string& text)
 {
     caption_ = text;
-    setText(fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setText(qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void Label::mousePressEvent(QMouseEvent* event)
@@ -51,7 +51,7 @@ SideWindow::SideWindow(const std::string& caption, int clientWidthTwips, int cli
     : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                          | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
-    setWindowTitle(fromLatin1(caption));
+    setWindowTitle(qtText(caption));
     setFixedSize(clientWidthTwips / kTwipsPerPixel, clientHeightTwips / kTwipsPerPixel);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -21,7 +21,7 @@ namespace platform {
 class PictureBox;
 class ShapeFrame;
 
-// A label with word-wrapped single-byte text that reports a click (a press
+// A label with word-wrapped text that reports a click (a press
 // and a release on it).
 class Label final : public QLabel {
     Q_OBJECT

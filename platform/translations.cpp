@@ -1,7 +1,7 @@
 #include "platform/translations.h"
 
 #include "common/texts.h"
-#include "platform/dialogs.h"
+#include "platform/qt_text.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -19,9 +19,9 @@ const QTranslator* current = nullptr;
     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
 };
 
-std::string translatedBytes(const char* context, const char* text)
+std::string translatedText(const char* context, const char* text)
 {
-    return toLatin1(gameText(context, text));
+    return gameString(gameText(context, text));
 }
 
 // Under the C locale a program speaks English whatever LANGUAGE asks for,
@@ -51,7 +51,7 @@ Translations::Translations(const QLocale& locale)
     if (game_.isEmpty())
         return;
     current = &game_;
-    setTextTranslator(translatedBytes);
+    setTextTranslator(translatedText);
 }
 
 Translations::~Translations()

@@ -2,6 +2,7 @@
 
 #include "common/text_forms.h"
 #include "common/texts.h"
+#include "persist/data_files.h"
 
 #include <limits>
 
@@ -35,5 +36,5 @@ std::string highScoreLine(std::int16_t highScore, const std::string& highName)
     //: The line above the maze. %1 is the score with the space before it
     //: (or a minus sign), %2 the holder's name.
     return withArguments(translated("Clock", QT_TRANSLATE_NOOP("Clock", "Highscore:%1 by %2")),
-                         {signSpaceForm(highScore), highName});
+                         {signSpaceForm(highScore), shownName(highName)});
 }

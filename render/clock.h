@@ -18,5 +18,6 @@ ClockReading advanced(ClockReading r);
 // "Time: 03:07  N = New Game  Esc = End  I = Info"
 std::string clockLine(ClockReading r);
 
-// "Highscore: 1234 by <No One>"
+// "Highscore: 1234 by Anna", the default holder "<No One>" in the player's
+// language.
 std::string highScoreLine(std::int16_t highScore, const std::string& highName);

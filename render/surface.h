@@ -91,7 +91,7 @@ public:
     virtual void Box(float x1, float y1, float x2, float y2) = 0;
     // A circle outline in ForeColor, filled with FillColor when FillStyle is 0.
     virtual void Circle(float cx, float cy, float radius) = 0;
-    // One line of single-byte text at the cursor, glyphs only, in ForeColor;
+    // One line of text at the cursor, glyphs only, in ForeColor;
     // the cursor then moves to the start of the next line.
     virtual void Print(const std::string& text) = 0;
     // Draws the grid's cells; the drawing state is left as it was.

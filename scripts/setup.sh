@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    g++ cmake ninja-build qt6-base-dev libfontconfig-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
+    g++ cmake ninja-build qt6-base-dev libfontconfig-dev libbenchmark-dev fonts-liberation2 fonts-wqy-microhei clang libclang-rt-14-dev
     xvfb xauth openbox xdotool imagemagick x11-utils
     desktop-file-utils appstream man-db groff-base debhelper dpkg-dev lintian git e2fsprogs
     librsvg2-bin qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext

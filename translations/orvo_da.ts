@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
-        <translation>--data-dir skal have en mappe.</translation>
+        <translation>--data-dir kræver en mappe.</translation>
     </message>
     <message>
         <source>Usage: orvo [--data-dir FOLDER]
@@ -40,8 +40,8 @@ Without --data-dir the data files are kept beside the program when any of
 them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </source>
         <translation>Brug: orvo [--data-dir MAPPE]
-Styr den grønne prik gennem en tilfældig labyrint hen til den blå prik, mod
-uret.
+Styr den grønne prik gennem en tilfældig labyrint hen til den blå prik i
+kapløb med tiden.
 
 Tilvalg:
   --data-dir MAPPE  læs og skriv datafilerne i MAPPE
@@ -94,11 +94,11 @@ findes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo kunne ikke gemme %1 (%2). Filen beholder sit hidtidige indhold; spillet fortsætter med de nye værdier, indtil det slutter.</translation>
+        <translation>Orvo kunne ikke gemme %1 (%2). Filen beholder sit hidtidige indhold; spillet bruger de nye værdier, indtil du afslutter det.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo kunne ikke gemme %1. Filen beholder sit hidtidige indhold; spillet fortsætter med de nye værdier, indtil det slutter.</translation>
+        <translation>Orvo kunne ikke gemme %1. Filen beholder sit hidtidige indhold; spillet bruger de nye værdier, indtil du afslutter det.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -119,7 +119,7 @@ findes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the folder for the game&apos;s files cannot be made</source>
-        <translation>mappen til spillets filer kan ikke oprettes</translation>
+        <translation>mappen til spillets datafiler kan ikke oprettes</translation>
     </message>
     <message>
         <source>its default is missing from the program</source>

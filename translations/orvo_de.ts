@@ -18,11 +18,11 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>unerwartetes Argument »%1«.</translation>
+        <translation>unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
-        <translation>--data-dir braucht einen Ordner.</translation>
+        <translation>--data-dir erwartet einen Ordner.</translation>
     </message>
     <message>
         <source>Usage: orvo [--data-dir FOLDER]
@@ -40,19 +40,19 @@ Without --data-dir the data files are kept beside the program when any of
 them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </source>
         <translation>Aufruf: orvo [--data-dir ORDNER]
-Steuere den grünen Punkt gegen die Uhr durch ein zufälliges Labyrinth zum
+Lenke den grünen Punkt gegen die Uhr durch ein zufälliges Labyrinth zum
 blauen Punkt.
 
 Optionen:
   --data-dir ORDNER  die Spieldateien in ORDNER lesen und schreiben
-  -h, --help         diese Hilfe zeigen und beenden
-  -v, --version      die Version zeigen und beenden
+  -h, --help         diese Hilfe anzeigen und beenden
+  -v, --version      die Version anzeigen und beenden
 
-Auch die üblichen Optionen von Qt werden angenommen, etwa -platform NAME,
--style NAME, -reverse und -session ID (die Sitzungsverwaltungen nutzen).
+Auch die Standardoptionen von Qt werden akzeptiert, etwa -platform NAME,
+-style NAME, -reverse und -session ID (für die Sitzungsverwaltung).
 
-Ohne --data-dir liegen die Spieldateien neben dem Programm, wenn dort eine von
-ihnen liegt, und sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+Ohne --data-dir liegen die Spieldateien neben dem Programm, falls sich dort
+schon eine davon befindet, sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
 </context>
@@ -94,11 +94,11 @@ ihnen liegt, und sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo konnte %1 nicht speichern (%2). Die Datei behält ihren bisherigen Inhalt; das Spiel läuft mit den neuen Werten weiter, bis es endet.</translation>
+        <translation>Orvo konnte %1 nicht speichern (%2). Die Datei behält ihren bisherigen Inhalt; das Spiel verwendet die neuen Werte, bis du es beendest.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo konnte %1 nicht speichern. Die Datei behält ihren bisherigen Inhalt; das Spiel läuft mit den neuen Werten weiter, bis es endet.</translation>
+        <translation>Orvo konnte %1 nicht speichern. Die Datei behält ihren bisherigen Inhalt; das Spiel verwendet die neuen Werte, bis du es beendest.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -119,7 +119,7 @@ ihnen liegt, und sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the folder for the game&apos;s files cannot be made</source>
-        <translation>der Ordner für die Dateien des Spiels lässt sich nicht anlegen</translation>
+        <translation>der Ordner für die Spieldateien lässt sich nicht anlegen</translation>
     </message>
     <message>
         <source>its default is missing from the program</source>

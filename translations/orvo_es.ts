@@ -64,7 +64,7 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>it has too few fields.</source>
-        <translation>tiene muy pocos campos.</translation>
+        <translation>le faltan campos.</translation>
     </message>
     <message>
         <source>a text field has no closing quote.</source>
@@ -72,19 +72,19 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the high score is not a whole number from 0 to %1.</source>
-        <translation>el récord no es un número entero de 0 a %1.</translation>
+        <translation>el récord no es un número entero entre 0 y %1.</translation>
     </message>
     <message>
         <source>the fore colour is not a whole number from %1 to %2.</source>
-        <translation>el color del trazo no es un número entero de %1 a %2.</translation>
+        <translation>el color del suelo no es un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>the back colour is not a whole number from %1 to %2.</source>
-        <translation>el color del fondo no es un número entero de %1 a %2.</translation>
+        <translation>el color de los muros no es un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>the style is not a whole number from %1 to %2.</source>
-        <translation>el estilo no es un número entero de %1 a %2.</translation>
+        <translation>el estilo no es un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>Orvo cannot start: %1: %2</source>
@@ -94,11 +94,11 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo no ha podido guardar %1 (%2). El archivo conserva su contenido anterior; el juego sigue con los valores nuevos hasta que termine.</translation>
+        <translation>Orvo no ha podido guardar %1 (%2). El archivo conserva su contenido anterior; el juego usará los valores nuevos hasta que se cierre.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo no ha podido guardar %1. El archivo conserva su contenido anterior; el juego sigue con los valores nuevos hasta que termine.</translation>
+        <translation>Orvo no ha podido guardar %1. El archivo conserva su contenido anterior; el juego usará los valores nuevos hasta que se cierre.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -123,17 +123,17 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>its default is missing from the program</source>
-        <translation>al programa le falta su contenido predeterminado</translation>
+        <translation>el programa no incluye la versión predeterminada del archivo</translation>
     </message>
     <message>
         <source>its default cannot be written (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>no se puede escribir su contenido predeterminado (%1)</translation>
+        <translation>no se puede escribir la versión predeterminada del archivo (%1)</translation>
     </message>
     <message>
         <source>Orvo wrote the default %1 into %2.</source>
         <extracomment>%1 is the file, %2 the folder.</extracomment>
-        <translation>Orvo ha escrito el archivo %1 predeterminado en %2.</translation>
+        <translation>Orvo ha creado el archivo %1 predeterminado en %2.</translation>
     </message>
     <message>
         <source>&lt;No One&gt;</source>
@@ -169,7 +169,7 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more points you earn.</source>
-        <translation>Eres el punto verde. Llega al punto azul lo antes posible. Muévete por el laberinto con las flechas del teclado. Cuanto más tardes, menos puntos ganas. Cuanto más grande sea el laberinto (la ventana), más puntos ganas.</translation>
+        <translation>Eres el punto verde. Llega al punto azul lo antes posible. Muévete por el laberinto con las flechas del teclado. Cuanto más tardes, menos puntos ganarás. Cuanto más grande sea el laberinto (la ventana), más puntos ganarás.</translation>
     </message>
     <message>
         <source>Info</source>
@@ -206,12 +206,12 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Fondo:</translation>
+        <translation>Muros:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Trazo:</translation>
+        <translation>Suelo:</translation>
     </message>
     <message>
         <source>Close</source>

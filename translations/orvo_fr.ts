@@ -6,23 +6,23 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Temps : %1  N = Nouveau  Esc = Fin  I = Info</translation>
+        <translation>Temps&#xa0;: %1  N = Nouveau  Échap = Fin  I = Infos</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>
         <extracomment>The line above the maze. %1 is the score with the space before it (or a minus sign), %2 the holder&apos;s name.</extracomment>
-        <translation>Record :%1 par %2</translation>
+        <translation>Record&#xa0;:%1 par %2</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>argument inattendu « %1 ».</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
-        <translation>--data-dir demande un dossier.</translation>
+        <translation>--data-dir attend un dossier.</translation>
     </message>
     <message>
         <source>Usage: orvo [--data-dir FOLDER]
@@ -39,20 +39,20 @@ Qt&apos;s standard options are accepted too, such as -platform NAME, -style NAME
 Without --data-dir the data files are kept beside the program when any of
 them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </source>
-        <translation>Utilisation : orvo [--data-dir DOSSIER]
+        <translation>Utilisation&#xa0;: orvo [--data-dir DOSSIER]
 Guidez le point vert à travers un labyrinthe aléatoire jusqu&apos;au point bleu,
 contre la montre.
 
-Options :
+Options&#xa0;:
   --data-dir DOSSIER  lire et écrire les fichiers de données dans DOSSIER
   -h, --help          afficher cette aide et quitter
   -v, --version       afficher la version et quitter
 
-Les options habituelles de Qt sont aussi acceptées, comme -platform NOM,
--style NOM, -reverse et -session ID (qu&apos;utilisent les gestionnaires de session).
+Les options standard de Qt sont aussi acceptées, comme -platform NOM,
+-style NOM, -reverse et -session ID (utilisée par les gestionnaires de session).
 
-Sans --data-dir, les fichiers de données sont gardés à côté du programme si
-l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+Sans --data-dir, les fichiers de données sont conservés à côté du programme
+si l&apos;un d&apos;eux s&apos;y trouve, sinon dans $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
 </context>
@@ -72,38 +72,38 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     </message>
     <message>
         <source>the high score is not a whole number from 0 to %1.</source>
-        <translation>le record n&apos;est pas un nombre entier de 0 à %1.</translation>
+        <translation>le record n&apos;est pas un nombre entier compris entre 0 et %1.</translation>
     </message>
     <message>
         <source>the fore colour is not a whole number from %1 to %2.</source>
-        <translation>la couleur du tracé n&apos;est pas un nombre entier de %1 à %2.</translation>
+        <translation>la couleur du sol n&apos;est pas un nombre entier compris entre %1 et %2.</translation>
     </message>
     <message>
         <source>the back colour is not a whole number from %1 to %2.</source>
-        <translation>la couleur du fond n&apos;est pas un nombre entier de %1 à %2.</translation>
+        <translation>la couleur des murs n&apos;est pas un nombre entier compris entre %1 et %2.</translation>
     </message>
     <message>
         <source>the style is not a whole number from %1 to %2.</source>
-        <translation>le style n&apos;est pas un nombre entier de %1 à %2.</translation>
+        <translation>le style n&apos;est pas un nombre entier compris entre %1 et %2.</translation>
     </message>
     <message>
         <source>Orvo cannot start: %1: %2</source>
         <extracomment>%1 is the file with its folder, %2 what is wrong with it.</extracomment>
-        <translation>Orvo ne peut pas démarrer : %1 : %2</translation>
+        <translation>Orvo ne peut pas démarrer&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo n&apos;a pas pu enregistrer %1 (%2). Le fichier garde son contenu précédent ; le jeu continue avec les nouvelles valeurs jusqu&apos;à la fin.</translation>
+        <translation>Orvo n&apos;a pas pu enregistrer %1 (%2). Le fichier conserve son contenu précédent&#xa0;; le jeu garde les nouvelles valeurs jusqu&apos;à sa fermeture.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo n&apos;a pas pu enregistrer %1. Le fichier garde son contenu précédent ; le jeu continue avec les nouvelles valeurs jusqu&apos;à la fin.</translation>
+        <translation>Orvo n&apos;a pas pu enregistrer %1. Le fichier conserve son contenu précédent&#xa0;; le jeu garde les nouvelles valeurs jusqu&apos;à sa fermeture.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>le fichier ne peut pas être lu (%1)</translation>
+        <translation>impossible de lire le fichier (%1)</translation>
     </message>
     <message>
         <source>it is missing</source>
@@ -119,21 +119,21 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     </message>
     <message>
         <source>the folder for the game&apos;s files cannot be made</source>
-        <translation>le dossier des fichiers du jeu ne peut pas être créé</translation>
+        <translation>impossible de créer le dossier des fichiers du jeu</translation>
     </message>
     <message>
         <source>its default is missing from the program</source>
-        <translation>son contenu par défaut manque dans le programme</translation>
+        <translation>le programme n&apos;en contient pas de version par défaut</translation>
     </message>
     <message>
         <source>its default cannot be written (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>son contenu par défaut ne peut pas être écrit (%1)</translation>
+        <translation>impossible d&apos;en écrire la version par défaut (%1)</translation>
     </message>
     <message>
         <source>Orvo wrote the default %1 into %2.</source>
         <extracomment>%1 is the file, %2 the folder.</extracomment>
-        <translation>Orvo a écrit le fichier %1 par défaut dans %2.</translation>
+        <translation>Orvo a créé le fichier %1 par défaut dans %2.</translation>
     </message>
     <message>
         <source>&lt;No One&gt;</source>
@@ -145,19 +145,19 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     <message>
         <source>Congratulations! You did it! Your Score: %1</source>
         <extracomment>%1 is the score with a space before it (or a minus sign), so the English text shows two spaces before the score.</extracomment>
-        <translation>Félicitations ! Vous avez réussi ! Votre score :%1</translation>
+        <translation>Félicitations&#xa0;! Vous avez réussi&#xa0;! Votre score&#xa0;:%1</translation>
     </message>
     <message>
         <source>You did it!</source>
-        <translation>Réussi !</translation>
+        <translation>Gagné&#xa0;!</translation>
     </message>
     <message>
         <source>New High Score! Enter your Name!</source>
-        <translation>Nouveau record ! Entrez votre nom !</translation>
+        <translation>Nouveau record&#xa0;! Entrez votre nom&#xa0;!</translation>
     </message>
     <message>
         <source>High Score!</source>
-        <translation>Record !</translation>
+        <translation>Record&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -165,11 +165,11 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     <message>
         <source>Instructions:</source>
         <extracomment>The first line of the Info window, a heading.</extracomment>
-        <translation>Comment jouer :</translation>
+        <translation>Comment jouer&#xa0;:</translation>
     </message>
     <message>
         <source>You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more points you earn.</source>
-        <translation>Vous êtes le point vert. Rejoignez le point bleu le plus vite possible en vous déplaçant dans le labyrinthe avec les flèches du clavier. Plus vous mettez de temps, moins vous gagnez de points. Plus le labyrinthe (la fenêtre) est grand, plus vous en gagnez.</translation>
+        <translation>Vous êtes le point vert. Rejoignez le point bleu au plus vite en parcourant le labyrinthe avec les flèches du clavier. Plus vous tardez, moins vous marquez de points. Plus le labyrinthe (la fenêtre) est grand, plus vous en marquez.</translation>
     </message>
     <message>
         <source>Info</source>
@@ -196,7 +196,7 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     </message>
     <message>
         <source>Style:</source>
-        <translation>Style :</translation>
+        <translation>Style&#xa0;:</translation>
     </message>
     <message>
         <source>Style %1</source>
@@ -206,12 +206,12 @@ l&apos;un d&apos;eux s&apos;y trouve, et sinon dans $XDG_DATA_HOME/orvo (~/.loca
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Fond :</translation>
+        <translation>Murs&#xa0;:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Tracé :</translation>
+        <translation>Sol&#xa0;:</translation>
     </message>
     <message>
         <source>Close</source>

@@ -44,15 +44,15 @@ Guida il punto verde attraverso un labirinto casuale fino al punto blu, contro
 il tempo.
 
 Opzioni:
-  --data-dir CARTELLA  legge e scrive i file dei dati in CARTELLA
+  --data-dir CARTELLA  legge e scrive i file di dati in CARTELLA
   -h, --help           mostra questo aiuto ed esce
   -v, --version        mostra la versione ed esce
 
 Sono accettate anche le opzioni standard di Qt, come -platform NOME,
 -style NOME, -reverse e -session ID (usata dai gestori di sessione).
 
-Senza --data-dir i file dei dati stanno accanto al programma se almeno uno di
-essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+Senza --data-dir i file di dati sono tenuti accanto al programma se almeno uno
+di essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
 </context>
@@ -72,19 +72,19 @@ essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the high score is not a whole number from 0 to %1.</source>
-        <translation>il record non è un numero intero da 0 a %1.</translation>
+        <translation>il record non è un numero intero compreso tra 0 e %1.</translation>
     </message>
     <message>
         <source>the fore colour is not a whole number from %1 to %2.</source>
-        <translation>il colore del tratto non è un numero intero da %1 a %2.</translation>
+        <translation>il colore delle vie non è un numero intero compreso tra %1 e %2.</translation>
     </message>
     <message>
         <source>the back colour is not a whole number from %1 to %2.</source>
-        <translation>il colore dello sfondo non è un numero intero da %1 a %2.</translation>
+        <translation>il colore dei muri non è un numero intero compreso tra %1 e %2.</translation>
     </message>
     <message>
         <source>the style is not a whole number from %1 to %2.</source>
-        <translation>lo stile non è un numero intero da %1 a %2.</translation>
+        <translation>lo stile non è un numero intero compreso tra %1 e %2.</translation>
     </message>
     <message>
         <source>Orvo cannot start: %1: %2</source>
@@ -94,20 +94,20 @@ essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo non è riuscito a salvare %1 (%2). Il file mantiene il contenuto precedente; il gioco prosegue con i nuovi valori fino alla fine.</translation>
+        <translation>Orvo non è riuscito a salvare %1 (%2). Il file mantiene il contenuto precedente; il gioco usa i nuovi valori fino alla chiusura.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo non è riuscito a salvare %1. Il file mantiene il contenuto precedente; il gioco prosegue con i nuovi valori fino alla fine.</translation>
+        <translation>Orvo non è riuscito a salvare %1. Il file mantiene il contenuto precedente; il gioco usa i nuovi valori fino alla chiusura.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>non si può leggere (%1)</translation>
+        <translation>non è leggibile (%1)</translation>
     </message>
     <message>
         <source>it is missing</source>
-        <translation>manca</translation>
+        <translation>non esiste</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -119,21 +119,21 @@ essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the folder for the game&apos;s files cannot be made</source>
-        <translation>non si può creare la cartella per i file del gioco</translation>
+        <translation>impossibile creare la cartella dei file del gioco</translation>
     </message>
     <message>
         <source>its default is missing from the program</source>
-        <translation>al programma manca il suo contenuto predefinito</translation>
+        <translation>il programma non ne contiene una versione predefinita</translation>
     </message>
     <message>
         <source>its default cannot be written (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>non si può scrivere il suo contenuto predefinito (%1)</translation>
+        <translation>impossibile scriverne la versione predefinita (%1)</translation>
     </message>
     <message>
         <source>Orvo wrote the default %1 into %2.</source>
         <extracomment>%1 is the file, %2 the folder.</extracomment>
-        <translation>Orvo ha scritto il file %1 predefinito in %2.</translation>
+        <translation>Orvo ha creato il file %1 predefinito in %2.</translation>
     </message>
     <message>
         <source>&lt;No One&gt;</source>
@@ -153,7 +153,7 @@ essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>New High Score! Enter your Name!</source>
-        <translation>Nuovo record! Scrivi il tuo nome!</translation>
+        <translation>Nuovo record! Inserisci il tuo nome!</translation>
     </message>
     <message>
         <source>High Score!</source>
@@ -206,12 +206,12 @@ essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Sfondo:</translation>
+        <translation>Muri:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Tratto:</translation>
+        <translation>Vie:</translation>
     </message>
     <message>
         <source>Close</source>

@@ -18,11 +18,11 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>onverwacht argument &apos;%1&apos;.</translation>
+        <translation>onverwacht argument ‘%1’.</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
-        <translation>--data-dir heeft een map nodig.</translation>
+        <translation>--data-dir vereist een map.</translation>
     </message>
     <message>
         <source>Usage: orvo [--data-dir FOLDER]
@@ -45,14 +45,14 @@ stip.
 
 Opties:
   --data-dir MAP  de gegevensbestanden in MAP lezen en schrijven
-  -h, --help      deze hulp tonen en stoppen
+  -h, --help      deze hulptekst tonen en stoppen
   -v, --version   de versie tonen en stoppen
 
-Ook de gewone opties van Qt worden aanvaard, zoals -platform NAAM,
--style NAAM, -reverse en -session ID (die sessiebeheerders gebruiken).
+De standaardopties van Qt werken ook, zoals -platform NAAM, -style NAAM,
+-reverse en -session ID (gebruikt door sessiebeheerders).
 
-Zonder --data-dir staan de gegevensbestanden naast het programma als er daar
-een van staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+Zonder --data-dir staan de gegevensbestanden naast het programma als daar al
+een ervan staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
 </context>
@@ -94,11 +94,11 @@ een van staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo kon %1 niet opslaan (%2). Het bestand houdt zijn eerdere inhoud; het spel gaat verder met de nieuwe waarden tot het afloopt.</translation>
+        <translation>Orvo kon %1 niet opslaan (%2). Het bestand behoudt zijn vorige inhoud; het spel gebruikt de nieuwe waarden tot je het afsluit.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo kon %1 niet opslaan. Het bestand houdt zijn eerdere inhoud; het spel gaat verder met de nieuwe waarden tot het afloopt.</translation>
+        <translation>Orvo kon %1 niet opslaan. Het bestand behoudt zijn vorige inhoud; het spel gebruikt de nieuwe waarden tot je het afsluit.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -119,7 +119,7 @@ een van staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the folder for the game&apos;s files cannot be made</source>
-        <translation>de map voor de bestanden van het spel kan niet worden aangemaakt</translation>
+        <translation>de map voor de gegevensbestanden kan niet worden aangemaakt</translation>
     </message>
     <message>
         <source>its default is missing from the program</source>

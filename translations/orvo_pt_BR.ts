@@ -18,7 +18,7 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>argumento inesperado &apos;%1&apos;.</translation>
+        <translation>argumento inesperado &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
@@ -51,8 +51,8 @@ Opções:
 As opções padrão do Qt também são aceitas, como -platform NOME,
 -style NOME, -reverse e -session ID (usada pelos gerenciadores de sessão).
 
-Sem --data-dir, os arquivos de dados ficam ao lado do programa quando algum
-deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
+Sem --data-dir, os arquivos de dados ficam ao lado do programa se algum deles
+já estiver lá; caso contrário, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
 </context>
@@ -72,19 +72,19 @@ deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the high score is not a whole number from 0 to %1.</source>
-        <translation>o recorde não é um número inteiro de 0 a %1.</translation>
+        <translation>o recorde não é um número inteiro entre 0 e %1.</translation>
     </message>
     <message>
         <source>the fore colour is not a whole number from %1 to %2.</source>
-        <translation>a cor do traço não é um número inteiro de %1 a %2.</translation>
+        <translation>a cor do chão não é um número inteiro entre %1 e %2.</translation>
     </message>
     <message>
         <source>the back colour is not a whole number from %1 to %2.</source>
-        <translation>a cor do fundo não é um número inteiro de %1 a %2.</translation>
+        <translation>a cor dos muros não é um número inteiro entre %1 e %2.</translation>
     </message>
     <message>
         <source>the style is not a whole number from %1 to %2.</source>
-        <translation>o estilo não é um número inteiro de %1 a %2.</translation>
+        <translation>o estilo não é um número inteiro entre %1 e %2.</translation>
     </message>
     <message>
         <source>Orvo cannot start: %1: %2</source>
@@ -94,11 +94,11 @@ deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>O Orvo não conseguiu salvar %1 (%2). O arquivo mantém o conteúdo anterior; o jogo continua com os novos valores até o fim.</translation>
+        <translation>O Orvo não conseguiu salvar %1 (%2). O arquivo mantém o conteúdo anterior; o jogo usa os novos valores até ser fechado.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>O Orvo não conseguiu salvar %1. O arquivo mantém o conteúdo anterior; o jogo continua com os novos valores até o fim.</translation>
+        <translation>O Orvo não conseguiu salvar %1. O arquivo mantém o conteúdo anterior; o jogo usa os novos valores até ser fechado.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -107,7 +107,7 @@ deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>it is missing</source>
-        <translation>o arquivo não existe</translation>
+        <translation>não existe</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -123,17 +123,17 @@ deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>its default is missing from the program</source>
-        <translation>falta no programa o conteúdo padrão dele</translation>
+        <translation>o programa não inclui a versão padrão do arquivo</translation>
     </message>
     <message>
         <source>its default cannot be written (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>não é possível gravar o conteúdo padrão dele (%1)</translation>
+        <translation>não é possível gravar a versão padrão do arquivo (%1)</translation>
     </message>
     <message>
         <source>Orvo wrote the default %1 into %2.</source>
         <extracomment>%1 is the file, %2 the folder.</extracomment>
-        <translation>O Orvo gravou o arquivo %1 padrão em %2.</translation>
+        <translation>O Orvo criou o arquivo padrão %1 em %2.</translation>
     </message>
     <message>
         <source>&lt;No One&gt;</source>
@@ -169,7 +169,7 @@ deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more points you earn.</source>
-        <translation>Você é o ponto verde. Chegue ao ponto azul o mais rápido que puder. Use as setas do teclado para andar pelo labirinto. Quanto mais você demorar, menos pontos ganha. Quanto maior o labirinto (a janela), mais pontos você ganha.</translation>
+        <translation>Você é o ponto verde. Chegue ao ponto azul o mais rápido que puder. Use as setas do teclado para andar pelo labirinto. Quanto mais você demora, menos pontos ganha. Quanto maior o labirinto (a janela), mais pontos você ganha.</translation>
     </message>
     <message>
         <source>Info</source>
@@ -206,12 +206,12 @@ deles está lá e, se não, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Fundo:</translation>
+        <translation>Muros:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Traço:</translation>
+        <translation>Chão:</translation>
     </message>
     <message>
         <source>Close</source>

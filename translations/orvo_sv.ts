@@ -18,11 +18,11 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>oväntat argument &apos;%1&apos;.</translation>
+        <translation>oväntat argument ”%1”.</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
-        <translation>--data-dir behöver en mapp.</translation>
+        <translation>--data-dir kräver en mapp.</translation>
     </message>
     <message>
         <source>Usage: orvo [--data-dir FOLDER]
@@ -94,11 +94,11 @@ där, och annars i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo kunde inte spara %1 (%2). Filen behåller sitt tidigare innehåll; spelet fortsätter med de nya värdena tills det avslutas.</translation>
+        <translation>Orvo kunde inte spara %1 (%2). Filen behåller sitt tidigare innehåll; spelet använder de nya värdena tills du avslutar det.</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo kunde inte spara %1. Filen behåller sitt tidigare innehåll; spelet fortsätter med de nya värdena tills det avslutas.</translation>
+        <translation>Orvo kunde inte spara %1. Filen behåller sitt tidigare innehåll; spelet använder de nya värdena tills du avslutar det.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -119,7 +119,7 @@ där, och annars i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>the folder for the game&apos;s files cannot be made</source>
-        <translation>mappen för spelets filer kan inte skapas</translation>
+        <translation>mappen för spelets datafiler kan inte skapas</translation>
     </message>
     <message>
         <source>its default is missing from the program</source>
@@ -206,12 +206,12 @@ där, och annars i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Väggar:</translation>
+        <translation>Vägg:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Gångar:</translation>
+        <translation>Gång:</translation>
     </message>
     <message>
         <source>Close</source>

@@ -4,9 +4,11 @@
 #include "persist/record.h"
 #include "persist/scrambling.h"
 
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -61,6 +63,10 @@ private Q_SLOTS:
     void readStyleRecord_data();
     void readStyleRecord();
     void loadFailureMessageNamesFileAndProblem();
+    void nameFieldsReadAsBefore();
+    void namesInEveryScriptRoundTrip();
+    void longNamesAreCutBetweenCharacters_data();
+    void longNamesAreCutBetweenCharacters();
 
     void codesToTextKeepsEveryByte();
     void emptyTextLeavesKeyUnchanged();
@@ -339,6 +345,8 @@ void TestPersist::loadFailureMessageNamesFileAndProblem()
              QByteArray("Orvo cannot start: High.dat: it has too few fields."));
     QCOMPARE(qbytes(loadFailureMessage(kNameFile, "it is missing")),
              QByteArray("Orvo cannot start: Orvo.dat: it is missing."));
+    QCOMPARE(qbytes(loadFailureMessage(kNameFile, "\u6587\u4EF6\u4E0D\u5B58\u5728\u3002")),
+             QByteArray("Orvo cannot start: Orvo.dat: \u6587\u4EF6\u4E0D\u5B58\u5728\u3002"));
 }
 
 void TestPersist::codesToTextKeepsEveryByte()
@@ -495,6 +503,81 @@ void TestPersist::shippedStyleDatIsValid()
     QCOMPARE(style.value->foreColor, RGB(255, 255, 192));
     QCOMPARE(style.value->backColor, RGB(32, 32, 96));
     QCOMPARE(int(style.value->styleIndex), 0);
+}
+
+// Every Orvo.dat written so far reads as before: a name field is read as
+// UTF-8 exactly when it is well-formed UTF-8 holding a byte above 127 (Qt's
+// strict decoder is the judge), and as Latin-1 otherwise. Swept over every
+// field of two bytes and the three- and four-byte fields UTF-8 leads start.
+void TestPersist::nameFieldsReadAsBefore()
+{
+    std::vector<QByteArray> fields;
+    const auto field = [](std::initializer_list<int> codes) {
+        QByteArray bytes;
+        for (const int c : codes)
+            bytes += char(c);
+        return bytes;
+    };
+    for (int a = 0; a < 256; ++a) {
+        for (int b = 0; b < 256; ++b) {
+            fields.push_back(field({a, b}));
+            for (const int c : {0x41, 0x7F, 0x80, 0xBF, 0xC0, 0xFF}) {
+                if (a >= 0xE0 && a <= 0xF4)
+                    fields.push_back(field({a, b, c}));
+                if (a >= 0xF0 && a <= 0xF7 && (c == 0x80 || c == 0xBF))
+                    for (const int d : {0x7F, 0x80, 0xBF, 0xC0})
+                        fields.push_back(field({a, b, c, d}));
+            }
+        }
+    }
+    for (const QByteArray& bytes : fields) {
+        if (bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n'))
+            continue;
+        QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+        const QString decoded = decode(bytes);
+        const bool utf8 = !decode.hasError() && std::any_of(bytes.begin(), bytes.end(), [](char c) { return c < 0; });
+        const Loaded<std::string> name = readNameRecord(textRecord(str(bytes)));
+        QVERIFY2(name.value.has_value(), bytes.toHex().constData());
+        QVERIFY2(qbytes(*name.value) == (utf8 ? bytes : QString::fromLatin1(bytes).toUtf8()), bytes.toHex().constData());
+    }
+}
+
+// A name with every character Unicode has (but the quote and the line ends,
+// which a stored name never holds): written byte for byte as Latin-1 when it
+// lies there, in UTF-8 otherwise, and read back exactly.
+void TestPersist::namesInEveryScriptRoundTrip()
+{
+    for (char32_t code = 1; code <= 0x10FFFF; ++code) {
+        if (code == '"' || code == '\r' || code == '\n' || (code >= 0xD800 && code <= 0xDFFF))
+            continue;
+        const QString name = QStringLiteral("Ann ") + QString::fromUcs4(&code, 1);
+        const QByteArray field = code <= 0xFF ? name.toLatin1() : name.toUtf8();
+        const std::string record = nameRecord(name.toStdString());
+        QCOMPARE(qbytes(record), '"' + field + "\"\r\n");
+        QCOMPARE(QString::fromStdString(readNameRecord(record).value.value_or("")), name);
+    }
+}
+
+void TestPersist::longNamesAreCutBetweenCharacters_data()
+{
+    QTest::addColumn<QString>("character");
+    QTest::newRow("oneByte") << QStringLiteral("x");
+    QTest::newRow("latin1") << QStringLiteral("\u00E9");
+    QTest::newRow("twoBytes") << QStringLiteral("\u0436");
+    QTest::newRow("threeBytes") << QStringLiteral("\u738B");
+    QTest::newRow("fourBytes") << QStringLiteral("\U0001F409");
+    QTest::newRow("mixed") << QStringLiteral("x\u738B\U0001F409\u0436");
+}
+
+// Typed or read from Orvo.dat, a name keeps its first 255 characters.
+void TestPersist::longNamesAreCutBetweenCharacters()
+{
+    QFETCH(QString, character);
+    const QList<uint> codes = character.repeated(300).toUcs4();
+    const QString name = QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), codes.size());
+    const QString kept = QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), 255);
+    QCOMPARE(QString::fromStdString(boundedName(name.toStdString())), kept);
+    QCOMPARE(QString::fromStdString(readNameRecord(nameRecord(name.toStdString())).value.value_or("")), kept);
 }
 
 QTEST_APPLESS_MAIN(TestPersist)

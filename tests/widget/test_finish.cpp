@@ -3,6 +3,8 @@
 #include "persist/data_files.h"
 #include "persist/record.h"
 #include "persist/scrambling.h"
+#include "platform/translations.h"
+#include "render/clock.h"
 #include "support/test_game.h"
 
 #include <QTest>
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void equalScoreShowsOnlyTheMessage();
     void newHighScoreStoresScoreThenName_data();
     void newHighScoreStoresScoreThenName();
+    void noOneIsStoredInEnglishAndShownTranslated();
     void ticksDuringTheDialogsDoNothing();
     void higherScoreSavedMeanwhileStays_data();
     void higherScoreSavedMeanwhileStays();
@@ -83,19 +86,28 @@ void TestFinish::equalScoreShowsOnlyTheMessage()
 
 void TestFinish::newHighScoreStoresScoreThenName_data()
 {
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QByteArray>("name");
-    QTest::newRow("cancelled") << QByteArray() << QByteArray("<No One>");
-    QTest::newRow("threeSpaces") << QByteArray("   ") << QByteArray("   ");
-    QTest::newRow("plain") << QByteArray("Ann") << QByteArray("Ann");
-    QTest::newRow("quoted") << QByteArray("Al \"Ace\"") << QByteArray("Al 'Ace'");
-    QTest::newRow("tooLongIsCut") << QByteArray(300, 'x') << QByteArray(255, 'x');
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("field");  // the name as Orvo.dat holds it
+    const QString dragons = QString(QStringLiteral("\U0001F409")).repeated(300);
+    QTest::newRow("cancelled") << QString() << "<No One>" << QByteArray("<No One>");
+    QTest::newRow("threeSpaces") << "   " << "   " << QByteArray("   ");
+    QTest::newRow("plain") << "Ann" << "Ann" << QByteArray("Ann");
+    QTest::newRow("quoted") << "Al \"Ace\"" << "Al 'Ace'" << QByteArray("Al 'Ace'");
+    QTest::newRow("lineBreaks") << "Al\r\nBo\n" << "Al  Bo " << QByteArray("Al  Bo ");
+    QTest::newRow("tooLongIsCut") << QString(300, u'x') << QString(255, u'x') << QByteArray(255, 'x');
+    QTest::newRow("latin1") << "J\u00FCrgen \u00D8deg\u00E5rd" << "J\u00FCrgen \u00D8deg\u00E5rd" << QByteArray("J\xFC" "rgen \xD8" "deg\xE5" "rd");
+    QTest::newRow("anyScript") << "Ivan \u0434\u043C\u0438\u0442\u0440\u0438\u0439 \u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F"
+                               << "Ivan \u0434\u043C\u0438\u0442\u0440\u0438\u0439 \u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F"
+                               << QByteArray("Ivan \u0434\u043C\u0438\u0442\u0440\u0438\u0439 \u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F");
+    QTest::newRow("tooLongIsCutBetweenCharacters") << dragons << dragons.left(510) << dragons.left(510).toUtf8();
 }
 
 void TestFinish::newHighScoreStoresScoreThenName()
 {
-    QFETCH(QByteArray, answer);
-    QFETCH(QByteArray, name);
+    QFETCH(QString, answer);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, field);
     TestGame game;
     QVERIFY(readyToFinish(game));
     Form1& f = game.form();
@@ -111,10 +123,27 @@ void TestFinish::newHighScoreStoresScoreThenName()
     QCOMPARE(shown[1].title, std::string("High Score!"));
     QCOMPARE(shown[1].defaultText, std::string());
     QCOMPARE(f.High_Score, 1020);
-    QCOMPARE(QByteArray::fromStdString(f.High_Name), name);
+    QCOMPARE(QString::fromStdString(f.High_Name), name);
     QCOMPARE(game.fileBytes(kHighFile), scrambledRecord("1020"));
-    QCOMPARE(QByteArray::fromStdString(game.fileBytes(kNameFile)), "\"" + name + "\"\r\n");
+    QCOMPARE(QByteArray::fromStdString(game.fileBytes(kNameFile)), "\"" + field + "\"\r\n");
+    // and the next game reads it back as it was typed
+    TestGame next(DataFiles {game.fileBytes(kHighFile), game.fileBytes(kNameFile), game.fileBytes(kStyleFile)});
+    QVERIFY(next.form().Form_Load());
+    QCOMPARE(QString::fromStdString(next.form().High_Name), name);
     expectNewGame(f);
+}
+
+// Orvo.dat reads the same to every player whatever language wrote it.
+void TestFinish::noOneIsStoredInEnglishAndShownTranslated()
+{
+    const platform::Translations german {QLocale(QLocale::German)};
+    TestGame game;
+    QVERIFY(readyToFinish(game));
+    game.form().High_Score = 1010;
+    game.dialogs().answers.push_back("");
+    game.form().Timer1_Timer();
+    QCOMPARE(game.fileBytes(kNameFile), textRecord("<No One>"));
+    QCOMPARE(highScoreLine(1020, game.form().High_Name), std::string("Highscore: 1020 von <Niemand>"));
 }
 
 void TestFinish::ticksDuringTheDialogsDoNothing()

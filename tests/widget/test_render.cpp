@@ -9,6 +9,7 @@
 
 #include "support/widget_helpers.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void goalDiscIsCentredInColumnBeforeTheFrame();
     void circleRedrawnInAnotherColourLeavesNoTrace_data();
     void circleRedrawnInAnotherColourLeavesNoTrace();
+    void printedTextWipedByReprinting_data();
     void printedTextWipedByReprinting();
     void styleTwoWallSquaresMeetWithoutGaps();
     void styleThreeJoinsSideNeighboursOnly();
@@ -211,8 +213,20 @@ void TestRender::circleRedrawnInAnotherColourLeavesNoTrace()
     }
 }
 
+void TestRender::printedTextWipedByReprinting_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("clockLine") << QString::fromStdString(clockLine({125, 7}));
+    QTest::newRow("everyScript") << QStringLiteral("Highscore: 1020 by J\u00FCrgen \u0414\u043C\u0438\u0442\u0440\u0438\u0439 "
+                                                   "\u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F \u3072\u308D \uD55C");
+}
+
+// Text in any script is printed as Qt draws it in the window's font (or the
+// fallback that has the glyph), and reprinting it in the background colour
+// leaves nothing of it.
 void TestRender::printedTextWipedByReprinting()
 {
+    QFETCH(QString, text);
     platform::ImageSurface s;
     s.resize(QSize(700, 60), 1.0);
     s.setBackColor(kBack);
@@ -220,12 +234,19 @@ void TestRender::printedTextWipedByReprinting()
     s.ForeColor = kFore;
     s.CurrentX = 30;
     s.CurrentY = 1.5f;
-    s.Print(clockLine({125, 7}));
-    QVERIFY(s.image() != blank);
+    s.Print(text.toStdString());
+    QImage expected = blank;
+    {
+        QPainter p(&expected);
+        p.setFont(platform::ImageSurface::windowFont());
+        p.setPen(qColour(kFore));
+        p.drawText(QPointF(30, 1.5 + QFontMetrics(p.font()).ascent()), text);
+    }
+    QCOMPARE(s.image(), expected);
     s.ForeColor = kBack;
     s.CurrentX = 30;
     s.CurrentY = 1.5f;
-    s.Print(clockLine({125, 7}));
+    s.Print(text.toStdString());
     QCOMPARE(s.image(), blank);
 }
 
