@@ -172,11 +172,11 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>Info</source>
-        <translation>Informace</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Orvo, made by the Orvo project.</source>
-        <translation>Orvo, vytvořil projekt Orvo.</translation>
+        <translation>Orvo, hra projektu Orvo.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -205,12 +205,12 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Stěny:</translation>
+        <translation>Barva stěn:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Cesty:</translation>
+        <translation>Barva cest:</translation>
     </message>
     <message>
         <source>Close</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Tid: %1  N = Nyt  Esc = Afslut  I = Info</translation>
+        <translation>Tid: %1  N = Nyt spil  Esc = Afslut  I = Info</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Zeit: %1  N = Neu  Esc = Ende  I = Info</translation>
+        <translation>Zeit: %1  N = Neues Spiel  Esc = Ende  I = Info</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>

@@ -51,9 +51,8 @@ Kapcsolók:
 A Qt szokásos kapcsolóit is elfogadja, például: -platform NÉV, -style NÉV,
 -reverse és -session ID (ezt a munkamenet-kezelők használják).
 
-Ha nincs --data-dir, az adatfájlok a program mellett vannak, ha bármelyikük
-ott található, egyébként pedig a $XDG_DATA_HOME/orvo (~/.local/share/orvo)
-mappában.
+--data-dir nélkül az adatfájlok a program mellett vannak, ha bármelyikük ott
+van, egyébként pedig a $XDG_DATA_HOME/orvo (~/.local/share/orvo) mappában.
 </translation>
     </message>
 </context>
@@ -174,11 +173,11 @@ mappában.
     </message>
     <message>
         <source>Info</source>
-        <translation>Információ</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Orvo, made by the Orvo project.</source>
-        <translation>Orvo, az Orvo projekt játéka.</translation>
+        <translation>Orvo, készítette az Orvo-projekt.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -207,12 +206,12 @@ mappában.
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Falak:</translation>
+        <translation>Falak színe:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Utak:</translation>
+        <translation>Utak színe:</translation>
     </message>
     <message>
         <source>Close</source>

@@ -11,7 +11,7 @@
     <message>
         <source>Highscore:%1 by %2</source>
         <extracomment>The line above the maze. %1 is the score with the space before it (or a minus sign), %2 the holder&apos;s name.</extracomment>
-        <translation>ハイスコア：%1  記録者：%2</translation>
+        <translation>ハイスコア%1  記録者：%2</translation>
     </message>
 </context>
 <context>
@@ -94,11 +94,11 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Orvo could not save %1 (%2). The file keeps its earlier content; the game goes on with the new values until it ends.</source>
         <extracomment>%1 is the file with its folder, %2 why it could not be saved.</extracomment>
-        <translation>Orvo は %1 を保存できませんでした（%2）。ファイルは以前の内容のままです。ゲームは終了するまで新しい値で続きます。</translation>
+        <translation>Orvo は %1 を保存できませんでした（%2）。ファイルは以前の内容のままです。ゲームを終了するまでは新しい値が使われます。</translation>
     </message>
     <message>
         <source>Orvo could not save %1. The file keeps its earlier content; the game goes on with the new values until it ends.</source>
-        <translation>Orvo は %1 を保存できませんでした。ファイルは以前の内容のままです。ゲームは終了するまで新しい値で続きます。</translation>
+        <translation>Orvo は %1 を保存できませんでした。ファイルは以前の内容のままです。ゲームを終了するまでは新しい値が使われます。</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -145,7 +145,7 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Congratulations! You did it! Your Score: %1</source>
         <extracomment>%1 is the score with a space before it (or a minus sign), so the English text shows two spaces before the score.</extracomment>
-        <translation>おめでとうございます！クリアしました！スコア：%1</translation>
+        <translation>おめでとうございます！クリアしました！スコアは%1 点です。</translation>
     </message>
     <message>
         <source>You did it!</source>

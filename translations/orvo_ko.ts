@@ -169,7 +169,7 @@ Qt 표준 옵션도 받아들입니다.
     </message>
     <message>
         <source>You are the green dot. Get to the blue dot as fast as you can. Use the Arrow keys to navigate through the Maze. The longer you take, the less points you earn. The bigger the Maze(The Window) is, the more points you earn.</source>
-        <translation>플레이어는 초록 점입니다. 최대한 빨리 파란 점에 도착하세요. 방향키로 미로 속을 움직입니다. 시간이 오래 걸릴수록 점수가 낮아지고, 미로(창)가 클수록 점수가 높아집니다.</translation>
+        <translation>플레이어는 초록 점입니다. 가능한 한 빨리 파란 점에 도착하세요. 방향키로 미로 속을 움직입니다. 시간이 오래 걸릴수록 점수가 낮아지고, 미로(창)가 클수록 높아집니다.</translation>
     </message>
     <message>
         <source>Info</source>

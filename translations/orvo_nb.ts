@@ -6,7 +6,7 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Tid: %1  N = Nytt  Esc = Avslutt  I = Info</translation>
+        <translation>Tid: %1  N = Nytt spill  Esc = Slutt  I = Info</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>

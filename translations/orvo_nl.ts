@@ -6,7 +6,7 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Tijd: %1  N = Nieuw  Esc = Stop  I = Info</translation>
+        <translation>Tijd: %1  N = Nieuw spel  Esc = Stop  I = Info</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>
@@ -60,11 +60,11 @@ een ervan staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <name>DataFiles</name>
     <message>
         <source>it is empty.</source>
-        <translation>het is leeg.</translation>
+        <translation>het bestand is leeg.</translation>
     </message>
     <message>
         <source>it has too few fields.</source>
-        <translation>het heeft te weinig velden.</translation>
+        <translation>het bestand heeft te weinig velden.</translation>
     </message>
     <message>
         <source>a text field has no closing quote.</source>
@@ -103,11 +103,11 @@ een ervan staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>it cannot be read (%1)</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>het kan niet worden gelezen (%1)</translation>
+        <translation>het bestand kan niet worden gelezen (%1)</translation>
     </message>
     <message>
         <source>it is missing</source>
-        <translation>het ontbreekt</translation>
+        <translation>het bestand ontbreekt</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>

@@ -174,7 +174,7 @@ tam którykolwiek z nich, a w przeciwnym razie w $XDG_DATA_HOME/orvo
     </message>
     <message>
         <source>Info</source>
-        <translation>Informacje</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Orvo, made by the Orvo project.</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Время: %1  N = Заново  Esc = Выход  I = Инфо</translation>
+        <translation>Время: %1  N = Заново  Esc = Выход  I = Справка</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>
@@ -18,7 +18,7 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>неожиданный аргумент «%1».</translation>
+        <translation>лишний аргумент «%1».</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
@@ -172,7 +172,7 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>Info</source>
-        <translation>Информация</translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Orvo, made by the Orvo project.</source>
@@ -205,12 +205,12 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Back Color:</source>
         <extracomment>The colour of the walls and the background.</extracomment>
-        <translation>Стены:</translation>
+        <translation>Цвет стен:</translation>
     </message>
     <message>
         <source>Fore Color:</source>
         <extracomment>The colour of the passages and of the main window&apos;s text.</extracomment>
-        <translation>Ходы:</translation>
+        <translation>Цвет ходов:</translation>
     </message>
     <message>
         <source>Close</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Tid: %1  N = Nytt  Esc = Avsluta  I = Info</translation>
+        <translation>Tid: %1  N = Nytt spel  Esc = Avsluta  I = Info</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>
@@ -40,8 +40,8 @@ Without --data-dir the data files are kept beside the program when any of
 them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </source>
         <translation>Användning: orvo [--data-dir MAPP]
-Styr den gröna pricken genom en slumpad labyrint till den blå pricken, mot
-klockan.
+Styr den gröna pricken genom en slumpad labyrint till den blå pricken i kamp
+mot klockan.
 
 Flaggor:
   --data-dir MAPP  läs och skriv datafilerna i MAPP

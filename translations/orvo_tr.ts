@@ -115,7 +115,7 @@ orada, yoksa $XDG_DATA_HOME/orvo (~/.local/share/orvo) içinde tutulur.
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation>bu sıradan bir dosya değil</translation>
+        <translation>bu normal bir dosya değil</translation>
     </message>
     <message>
         <source>the folder for the game&apos;s files cannot be made</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Time: %1  N = New Game  Esc = End  I = Info</source>
         <extracomment>The line under the maze. %1 is the time, such as 03:07. N, Esc and I are the keys themselves and stay so.</extracomment>
-        <translation>Час: %1  N = Нова гра  Esc = Вихід  I = Інфо</translation>
+        <translation>Час: %1  N = Нова гра  Esc = Вихід  I = Довідка</translation>
     </message>
     <message>
         <source>Highscore:%1 by %2</source>
@@ -18,7 +18,7 @@
     <name>CommandLine</name>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>неочікуваний аргумент «%1».</translation>
+        <translation>зайвий аргумент «%1».</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
@@ -172,7 +172,7 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     </message>
     <message>
         <source>Info</source>
-        <translation>Інформація</translation>
+        <translation>Довідка</translation>
     </message>
     <message>
         <source>Orvo, made by the Orvo project.</source>

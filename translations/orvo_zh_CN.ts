@@ -11,7 +11,7 @@
     <message>
         <source>Highscore:%1 by %2</source>
         <extracomment>The line above the maze. %1 is the score with the space before it (or a minus sign), %2 the holder&apos;s name.</extracomment>
-        <translation>最高分：%1  纪录保持者：%2</translation>
+        <translation>最高分%1  纪录保持者：%2</translation>
     </message>
 </context>
 <context>
@@ -144,7 +144,7 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Congratulations! You did it! Your Score: %1</source>
         <extracomment>%1 is the score with a space before it (or a minus sign), so the English text shows two spaces before the score.</extracomment>
-        <translation>恭喜！你成功了！你的得分：%1</translation>
+        <translation>恭喜！你成功了！你的得分为%1。</translation>
     </message>
     <message>
         <source>You did it!</source>
