@@ -1,12 +1,12 @@
 // Orvo: steer the green dot through a random maze to the blue dot.
 #include "common/random_source.h"
 #include "main_window/form1.h"
-#include "platform/application.h"
-#include "platform/command_line.h"
-#include "platform/data_folder.h"
-#include "platform/dialogs.h"
-#include "platform/font_preparation.h"
-#include "platform/translations.h"
+#include "platform/startup/application.h"
+#include "platform/startup/command_line.h"
+#include "platform/files/data_folder.h"
+#include "platform/dialogs/dialogs.h"
+#include "platform/startup/font_preparation.h"
+#include "platform/text/translations.h"
 
 #include <QApplication>
 

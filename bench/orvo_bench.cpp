@@ -4,7 +4,7 @@
 #include "common/colour.h"
 #include "common/random_source.h"
 #include "maze/generator.h"
-#include "platform/image_surface.h"
+#include "platform/surface/image_surface.h"
 #include "common/cell_geometry.h"
 #include "play/movement.h"
 #include "render/maze_renderer.h"

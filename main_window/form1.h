@@ -6,10 +6,10 @@
 
 #include "common/module1.h"
 #include "maze/maze_grid.h"
-#include "platform/files.h"
-#include "platform/game_window.h"
-#include "platform/side_window.h"
-#include "platform/timer.h"
+#include "platform/files/files.h"
+#include "platform/window/game_window.h"
+#include "platform/window/side_window.h"
+#include "platform/window/timer.h"
 #include "render/maze_renderer.h"
 #include "side_windows/side_window_services.h"
 

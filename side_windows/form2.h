@@ -3,7 +3,7 @@
 // Options window.
 #pragma once
 
-#include "platform/side_window.h"
+#include "platform/window/side_window.h"
 #include "side_windows/side_window_services.h"
 
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "common/texts.h"
 #include "persist/data_files.h"
-#include "platform/dialogs.h"
-#include "platform/game_window.h"
-#include "platform/picture_box.h"
+#include "platform/dialogs/dialogs.h"
+#include "platform/window/game_window.h"
+#include "platform/window/picture_box.h"
 
 #include <cmath>
 

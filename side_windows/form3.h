@@ -3,7 +3,7 @@
 // Every choice takes effect at once; "Close" also saves them to Style.dat.
 #pragma once
 
-#include "platform/side_window.h"
+#include "platform/window/side_window.h"
 #include "side_windows/side_window_services.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/module1.h"
-#include "platform/files.h"
+#include "platform/files/files.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "platform/dialogs.h"
+#include "platform/dialogs/dialogs.h"
 
-#include "platform/qt_text.h"
+#include "platform/text/qt_text.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

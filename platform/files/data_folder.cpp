@@ -1,4 +1,4 @@
-#include "platform/data_folder.h"
+#include "platform/files/data_folder.h"
 
 #include "common/texts.h"
 #include "persist/data_files.h"

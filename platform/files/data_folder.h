@@ -2,7 +2,7 @@
 // own data folder made ready for a first start.
 #pragma once
 
-#include "platform/files.h"
+#include "platform/files/files.h"
 
 #include <string>
 

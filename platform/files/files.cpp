@@ -1,7 +1,7 @@
-#include "platform/files.h"
+#include "platform/files/files.h"
 
 #include "common/texts.h"
-#include "platform/qt_text.h"
+#include "platform/text/qt_text.h"
 
 #include <QFile>
 #include <QFileInfo>

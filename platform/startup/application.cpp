@@ -1,4 +1,4 @@
-#include "platform/application.h"
+#include "platform/startup/application.h"
 
 #include <QGuiApplication>
 #include <QTime>

@@ -1,6 +1,6 @@
-#include "platform/command_line.h"
+#include "platform/startup/command_line.h"
 
-#include "platform/translations.h"
+#include "platform/text/translations.h"
 
 #include <QCommandLineParser>
 #include <QStringList>

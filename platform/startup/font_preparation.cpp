@@ -1,4 +1,4 @@
-#include "platform/font_preparation.h"
+#include "platform/startup/font_preparation.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,6 +1,6 @@
-#include "platform/cell_tiles.h"
+#include "platform/surface/cell_tiles.h"
 
-#include "platform/colours.h"
+#include "platform/surface/colours.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "platform/colours.h"
+#include "platform/surface/colours.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "platform/image_surface.h"
+#include "platform/surface/image_surface.h"
 
-#include "platform/colours.h"
-#include "platform/qt_text.h"
+#include "platform/surface/colours.h"
+#include "platform/text/qt_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -4,8 +4,8 @@
 // player's dot is wiped by its own shape, the clock by its own glyphs.
 #pragma once
 
-#include "platform/cell_tiles.h"
-#include "platform/pixel_memory.h"
+#include "platform/surface/cell_tiles.h"
+#include "platform/surface/pixel_memory.h"
 #include "render/surface.h"
 
 #include <QFont>

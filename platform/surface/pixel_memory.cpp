@@ -1,4 +1,4 @@
-#include "platform/pixel_memory.h"
+#include "platform/surface/pixel_memory.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "platform/translations.h"
+#include "platform/text/translations.h"
 
 #include "common/texts.h"
-#include "platform/qt_text.h"
+#include "platform/text/qt_text.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "platform/game_window.h"
+#include "platform/window/game_window.h"
 
-#include "platform/key_codes.h"
+#include "platform/window/key_codes.h"
 
 #include <QGuiApplication>
 #include <QIcon>

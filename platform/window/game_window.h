@@ -2,7 +2,7 @@
 // that shows its retained picture and reports resizes, focus and keys.
 #pragma once
 
-#include "platform/image_surface.h"
+#include "platform/surface/image_surface.h"
 
 #include <QStringList>
 #include <QWidget>

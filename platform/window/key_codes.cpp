@@ -1,4 +1,4 @@
-#include "platform/key_codes.h"
+#include "platform/window/key_codes.h"
 
 #include <Qt>
 

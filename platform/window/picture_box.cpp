@@ -1,7 +1,7 @@
-#include "platform/picture_box.h"
+#include "platform/window/picture_box.h"
 
-#include "platform/colours.h"
-#include "platform/twips.h"
+#include "platform/surface/colours.h"
+#include "platform/window/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

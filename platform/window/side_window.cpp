@@ -1,8 +1,8 @@
-#include "platform/side_window.h"
+#include "platform/window/side_window.h"
 
-#include "platform/colours.h"
-#include "platform/qt_text.h"
-#include "platform/picture_box.h"
+#include "platform/surface/colours.h"
+#include "platform/text/qt_text.h"
+#include "platform/window/picture_box.h"
 
 #include <QEvent>
 #include <QLabel>

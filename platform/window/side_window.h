@@ -6,7 +6,7 @@
 #pragma once
 
 #include "common/colour.h"
-#include "platform/twips.h"
+#include "platform/window/twips.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "platform/timer.h"
+#include "platform/window/timer.h"
 
 #include <QTimer>
 

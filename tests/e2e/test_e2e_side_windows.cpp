@@ -4,7 +4,7 @@
 #include "e2e/screen_reading.h"
 #include "e2e/style_checks.h"
 #include "e2e/x_session.h"
-#include "platform/translations.h"
+#include "platform/text/translations.h"
 #include "render/maze_renderer.h"
 #include "side_windows/form2.h"
 #include "support/test_game.h"

@@ -3,7 +3,7 @@
 #include "support/reference_drawing.h"
 
 #include "common/cell_geometry.h"
-#include "platform/colours.h"
+#include "platform/surface/colours.h"
 
 #include <QPainter>
 #include <QPen>

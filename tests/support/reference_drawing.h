@@ -5,7 +5,7 @@
 // against this.
 #pragma once
 
-#include "platform/image_surface.h"
+#include "platform/surface/image_surface.h"
 #include "render/maze_renderer.h"
 
 // The window's picture with the two shapes the whole drawing is made of.

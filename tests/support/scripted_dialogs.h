@@ -3,7 +3,7 @@
 // "open", to see what the game does meanwhile.
 #pragma once
 
-#include "platform/dialogs.h"
+#include "platform/dialogs/dialogs.h"
 
 #include <deque>
 #include <functional>

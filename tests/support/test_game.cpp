@@ -2,7 +2,7 @@
 
 #include "persist/record.h"
 #include "persist/scrambling.h"
-#include "platform/dialogs.h"
+#include "platform/dialogs/dialogs.h"
 
 #include <QFile>
 #include <QProcess>

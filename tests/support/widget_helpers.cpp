@@ -1,7 +1,7 @@
 #include "support/widget_helpers.h"
 
-#include "platform/colours.h"
-#include "platform/image_surface.h"
+#include "platform/surface/colours.h"
+#include "platform/surface/image_surface.h"
 #include "side_windows/form3.h"
 #include "support/test_game.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/colour.h"
-#include "platform/side_window.h"
+#include "platform/window/side_window.h"
 
 #include <QColor>
 #include <QImage>

@@ -3,8 +3,8 @@
 // whatever stops it (a full disk, a folder that takes no new files, a folder
 // in the file's place, or the process killed half-way through); a player's
 // folder that cannot take the defaults stops the start.
-#include "platform/data_folder.h"
-#include "platform/files.h"
+#include "platform/files/data_folder.h"
+#include "platform/files/files.h"
 #include "support/test_game.h"
 
 #include <QDir>

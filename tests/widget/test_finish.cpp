@@ -3,7 +3,7 @@
 #include "persist/data_files.h"
 #include "persist/record.h"
 #include "persist/scrambling.h"
-#include "platform/translations.h"
+#include "platform/text/translations.h"
 #include "render/clock.h"
 #include "support/test_game.h"
 

@@ -5,7 +5,7 @@
 #include "persist/data_files.h"
 #include "persist/record.h"
 #include "persist/scrambling.h"
-#include "platform/image_surface.h"
+#include "platform/surface/image_surface.h"
 #include "common/cell_geometry.h"
 #include "play/movement.h"
 #include "render/maze_renderer.h"

@@ -2,9 +2,9 @@
 // the clock and blanks the main window; closed by any click but on "Options"
 // and by the loss of the focus; "Options" hands over to the Options window.
 #include "common/module1.h"
-#include "platform/colours.h"
-#include "platform/image_surface.h"
-#include "platform/side_window.h"
+#include "platform/surface/colours.h"
+#include "platform/surface/image_surface.h"
+#include "platform/window/side_window.h"
 #include "common/cell_geometry.h"
 #include "support/test_game.h"
 #include "support/widget_helpers.h"

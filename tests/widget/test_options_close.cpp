@@ -4,8 +4,8 @@
 // it gains the focus.
 #include "common/module1.h"
 #include "persist/data_files.h"
-#include "platform/image_surface.h"
-#include "platform/side_window.h"
+#include "platform/surface/image_surface.h"
+#include "platform/window/side_window.h"
 #include "side_windows/form3.h"
 #include "support/test_game.h"
 #include "support/widget_helpers.h"

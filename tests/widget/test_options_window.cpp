@@ -2,9 +2,9 @@
 // the gradient bars, the two previews, the pick lines, and what a new opening
 // of the window keeps.
 #include "common/module1.h"
-#include "platform/image_surface.h"
-#include "platform/picture_box.h"
-#include "platform/side_window.h"
+#include "platform/surface/image_surface.h"
+#include "platform/window/picture_box.h"
+#include "platform/window/side_window.h"
 #include "side_windows/form3.h"
 #include "support/test_game.h"
 #include "support/widget_helpers.h"

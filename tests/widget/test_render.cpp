@@ -1,8 +1,8 @@
 // The drawing model on a real backing image: style-1 pixels of small
 // hand-made grids, the goal disc, the shared closing steps, and the exactness
 // that lets the game wipe a dot or a clock reading by drawing it again.
-#include "platform/image_surface.h"
-#include "platform/pixel_memory.h"
+#include "platform/surface/image_surface.h"
+#include "platform/surface/pixel_memory.h"
 #include "render/maze_renderer.h"
 #include "common/colour.h"
 #include "common/cell_geometry.h"

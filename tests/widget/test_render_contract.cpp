@@ -7,7 +7,7 @@
 // to less than one cell.
 #include "common/random_source.h"
 #include "maze/generator.h"
-#include "platform/image_surface.h"
+#include "platform/surface/image_surface.h"
 #include "render/maze_renderer.h"
 #include "support/reference_drawing.h"
 

@@ -1,8 +1,8 @@
 // Each translation where its texts are shown, with its placeholders and only what the game's fonts can draw.
 #include "common/cell_geometry.h"
 #include "persist/data_files.h"
-#include "platform/qt_text.h"
-#include "platform/translations.h"
+#include "platform/text/qt_text.h"
+#include "platform/text/translations.h"
 #include "render/clock.h"
 #include "side_windows/form2.h"
 #include "side_windows/form3.h"
