@@ -54,6 +54,22 @@ Bez --data-dir jsou datové soubory uloženy vedle programu, pokud tam některý
 z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>chybí hodnota za volbou „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>nečekaná hodnota za volbou „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

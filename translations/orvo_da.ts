@@ -55,6 +55,22 @@ Uden --data-dir ligger datafilerne ved siden af programmet, hvis en af dem
 findes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>ukendt tilvalg »%1«.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>ukendte tilvalg: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>manglende værdi efter »%1«.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>uventet værdi efter »%1«.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -55,6 +55,22 @@ Ohne --data-dir liegen die Spieldateien neben dem Programm, falls sich dort
 schon eine davon befindet, sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>fehlender Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>unerwarteter Wert nach „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

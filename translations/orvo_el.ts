@@ -57,6 +57,22 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>άγνωστη επιλογή «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>άγνωστες επιλογές: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>λείπει τιμή μετά το «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>μη αναμενόμενη τιμή μετά το «%1».</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

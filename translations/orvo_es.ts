@@ -55,6 +55,22 @@ Sin --data-dir, los archivos de datos se guardan junto al programa si alguno de
 ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>valor inesperado después de «%1».</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

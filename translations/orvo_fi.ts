@@ -56,6 +56,22 @@ yksikin niistä on jo siellä, ja muuten kansiossa $XDG_DATA_HOME/orvo
 (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>tuntematon valitsin ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>tuntemattomat valitsimet: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>valitsimen ”%1” jälkeen puuttuu arvo.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>odottamaton arvo valitsimen ”%1” jälkeen.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -55,6 +55,22 @@ Sans --data-dir, les fichiers de données sont conservés à côté du programme
 si l&apos;un d&apos;eux s&apos;y trouve, sinon dans $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>valeur inattendue après «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

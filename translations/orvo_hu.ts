@@ -55,6 +55,22 @@ A Qt szokásos kapcsolóit is elfogadja, például: -platform NÉV, -style NÉV,
 van, egyébként pedig a $XDG_DATA_HOME/orvo (~/.local/share/orvo) mappában.
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>ismeretlen kapcsoló: „%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>ismeretlen kapcsolók: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>hiányzó érték a kapcsoló után: „%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>váratlan érték a kapcsoló után: „%1”.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

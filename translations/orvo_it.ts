@@ -55,6 +55,22 @@ Senza --data-dir i file di dati sono tenuti accanto al programma se almeno uno
 di essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>valore mancante dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>valore inatteso dopo «%1».</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

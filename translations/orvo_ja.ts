@@ -55,6 +55,22 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 （~/.local/share/orvo）に置かれます。
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>不明なオプション「%1」があります。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>不明なオプションがあります：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>「%1」に値が指定されていません。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>「%1」に余分な値が指定されています。</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -55,6 +55,22 @@ Qt 표준 옵션도 받아들입니다.
 (~/.local/share/orvo)에 둡니다.
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>알 수 없는 옵션입니다: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>알 수 없는 옵션입니다: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; 뒤에 값이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; 뒤에 불필요한 값이 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

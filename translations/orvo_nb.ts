@@ -55,6 +55,22 @@ Uten --data-dir ligger datafilene ved siden av programmet hvis minst én av dem
 finnes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>ukjent valg «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>ukjente valg: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>manglende verdi etter «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>uventet verdi etter «%1».</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

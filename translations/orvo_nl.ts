@@ -55,6 +55,22 @@ Zonder --data-dir staan de gegevensbestanden naast het programma als daar al
 een ervan staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>onbekende optie ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>ontbrekende waarde na ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>onverwachte waarde na ‘%1’.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -56,6 +56,22 @@ tam którykolwiek z nich, a w przeciwnym razie w $XDG_DATA_HOME/orvo
 (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>nieznane opcje: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>brak wartości po „%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>nieoczekiwana wartość po „%1”.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -55,6 +55,22 @@ Sem --data-dir, os arquivos de dados ficam ao lado do programa se algum deles
 já estiver lá; caso contrário, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>opção desconhecida &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>falta um valor após &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>valor inesperado após &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -54,6 +54,22 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 один из них, а иначе — в $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>неизвестный параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>неизвестные параметры: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>не указано значение после «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>лишнее значение после «%1».</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

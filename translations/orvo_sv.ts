@@ -55,6 +55,22 @@ Utan --data-dir ligger datafilerna bredvid programmet om någon av dem finns
 där, och annars i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>okänd flagga ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>okända flaggor: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>värde saknas efter ”%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>oväntat värde efter ”%1”.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -55,6 +55,22 @@ Qt&apos;nin standart seçenekleri de kabul edilir; örneğin -platform AD, -styl
 orada, yoksa $XDG_DATA_HOME/orvo (~/.local/share/orvo) içinde tutulur.
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>bilinmeyen seçenek “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>bilinmeyen seçenekler: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1” seçeneğinden sonra değer eksik.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1” seçeneğinden sonra beklenmeyen değer.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

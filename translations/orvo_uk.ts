@@ -54,6 +54,22 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 один із них, а інакше — у $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>не вказано значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>зайве значення після «%1».</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

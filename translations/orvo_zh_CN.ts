@@ -54,6 +54,22 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
 程序旁边，否则放在 $XDG_DATA_HOME/orvo（~/.local/share/orvo）。
 </translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>未知选项：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1”后缺少值。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”后有多余的值。</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

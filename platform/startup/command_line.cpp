@@ -55,6 +55,27 @@ CommandLine misunderstood(const QString& why)
     return {2, {}};
 }
 
+// What is wrong with the line, in Qt's words in the player's language:
+// Qt's own translations are not loaded this early, before the application
+// exists, so the game carries these.
+QString parseError(const QCommandLineParser& parser)
+{
+    const QString error = parser.errorText();
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1)
+        return gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Unknown option '%1'.")).arg(unknown.first());
+    if (unknown.size() > 1)
+        return gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Unknown options: %1."))
+            .arg(unknown.join(QStringLiteral(", ")));
+    // Qt names the option in quotes.
+    const QString option = error.section(u'\'', 1, -2);
+    if (error.startsWith(QLatin1String("Missing value")))
+        return gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Missing value after '%1'.")).arg(option);
+    if (error.startsWith(QLatin1String("Unexpected value")))
+        return gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Unexpected value after '%1'.")).arg(option);
+    return error;
+}
+
 }  // namespace
 
 CommandLine readCommandLine(int argc, char* argv[])
@@ -73,7 +94,7 @@ CommandLine readCommandLine(int argc, char* argv[])
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments))
-        return misunderstood(parser.errorText());
+        return misunderstood(parseError(parser));
     if (!parser.positionalArguments().isEmpty())
         return misunderstood(gameText("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'."))
                                  .arg(parser.positionalArguments().first()));

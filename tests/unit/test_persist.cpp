@@ -65,8 +65,6 @@ private Q_SLOTS:
     void loadFailureMessageNamesFileAndProblem();
     void nameFieldsReadAsBefore();
     void namesInEveryScriptRoundTrip();
-    void longNamesAreCutBetweenCharacters_data();
-    void longNamesAreCutBetweenCharacters();
 
     void codesToTextKeepsEveryByte();
     void emptyTextLeavesKeyUnchanged();
@@ -556,28 +554,6 @@ void TestPersist::namesInEveryScriptRoundTrip()
         QCOMPARE(qbytes(record), '"' + field + "\"\r\n");
         QCOMPARE(QString::fromStdString(readNameRecord(record).value.value_or("")), name);
     }
-}
-
-void TestPersist::longNamesAreCutBetweenCharacters_data()
-{
-    QTest::addColumn<QString>("character");
-    QTest::newRow("oneByte") << QStringLiteral("x");
-    QTest::newRow("latin1") << QStringLiteral("\u00E9");
-    QTest::newRow("twoBytes") << QStringLiteral("\u0436");
-    QTest::newRow("threeBytes") << QStringLiteral("\u738B");
-    QTest::newRow("fourBytes") << QStringLiteral("\U0001F409");
-    QTest::newRow("mixed") << QStringLiteral("x\u738B\U0001F409\u0436");
-}
-
-// Typed or read from Orvo.dat, a name keeps its first 255 characters.
-void TestPersist::longNamesAreCutBetweenCharacters()
-{
-    QFETCH(QString, character);
-    const QList<uint> codes = character.repeated(300).toUcs4();
-    const QString name = QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), codes.size());
-    const QString kept = QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), 255);
-    QCOMPARE(QString::fromStdString(boundedName(name.toStdString())), kept);
-    QCOMPARE(QString::fromStdString(readNameRecord(nameRecord(name.toStdString())).value.value_or("")), kept);
 }
 
 QTEST_APPLESS_MAIN(TestPersist)

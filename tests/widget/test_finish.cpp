@@ -96,10 +96,10 @@ void TestFinish::newHighScoreStoresScoreThenName_data()
     QTest::newRow("quoted") << "Al \"Ace\"" << "Al 'Ace'" << QByteArray("Al 'Ace'");
     QTest::newRow("lineBreaks") << "Al\r\nBo\n" << "Al  Bo " << QByteArray("Al  Bo ");
     QTest::newRow("tooLongIsCut") << QString(300, u'x') << QString(255, u'x') << QByteArray(255, 'x');
-    QTest::newRow("latin1") << "J\u00FCrgen \u00D8deg\u00E5rd" << "J\u00FCrgen \u00D8deg\u00E5rd" << QByteArray("J\xFC" "rgen \xD8" "deg\xE5" "rd");
-    QTest::newRow("anyScript") << "Ivan \u0434\u043C\u0438\u0442\u0440\u0438\u0439 \u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F"
-                               << "Ivan \u0434\u043C\u0438\u0442\u0440\u0438\u0439 \u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F"
-                               << QByteArray("Ivan \u0434\u043C\u0438\u0442\u0440\u0438\u0439 \u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F");
+    const QString latin1 = QStringLiteral("J\u00FCrgen \u00D8deg\u00E5rd");
+    QTest::newRow("latin1") << latin1 << latin1 << latin1.toLatin1();
+    const QString anyScript = QStringLiteral("Ivan \u0434\u043C\u0438\u0442\u0440\u0438\u0439 \u03C9\u03BC\u03AD\u03B3\u03B1 \u738B\u4F1F");
+    QTest::newRow("anyScript") << anyScript << anyScript << anyScript.toUtf8();
     QTest::newRow("tooLongIsCutBetweenCharacters") << dragons << dragons.left(510) << dragons.left(510).toUtf8();
 }
 
