@@ -21,6 +21,9 @@ namespace {
 
 constexpr std::int16_t kHeld = -1;
 
+// How long a finish waits for another game's save: one takes a blink.
+constexpr std::chrono::milliseconds kLockPatience {2000};
+
 // The largest maze the grid and the 16-bit counters can serve: at most 999
 // cells a side and 32767 cells in all. A larger window keeps the full width
 // and gets fewer rows; the rest of the window stays background.
@@ -257,10 +260,13 @@ void Form1::finishGame()
     const char* congratulations = QT_TRANSLATE_NOOP("Form1", "Congratulations! You did it! Your Score: %1");
     services_.dialogs.MsgBox(withArguments(translated("Form1", congratulations), {signSpaceForm(score)}),
                              translated("Form1", QT_TRANSLATE_NOOP("Form1", "You did it!")));
-    // Another game may have saved a higher score since this one started.
+    // Another game may have saved a higher score since this one started. A
+    // game saving at this very moment is not waited for: the save below
+    // looks again.
     {
-        const platform::SaveLock lock(services_.folder);
-        adoptSavedHighScore();
+        const platform::SaveLock lock(services_.folder, std::chrono::milliseconds::zero());
+        if (lock.held())
+            adoptSavedHighScore();
     }
     if (score > High_Score) {
         const std::string answer = services_.dialogs.InputBox(
@@ -277,11 +283,26 @@ void Form1::saveHighScore(std::int16_t score, const std::string& name)
 {
     // The check and the two writes are one step under the lock: a score
     // another game saved while the name was asked for is seen, and no game
-    // writes its score beside another one's name.
-    const platform::SaveLock lock(services_.folder);
-    adoptSavedHighScore();
-    if (score <= High_Score)
+    // writes its score beside another one's name. Without the lock nothing
+    // is written, and the score is kept for this run as after any failed
+    // save.
+    const platform::SaveLock lock(services_.folder, kLockPatience);
+    if (!lock.held()) {
+        High_Score = score;
+        High_Name = name;
+        services_.dialogs.reportProblem(saveFailureMessage(kHighFile, lock.problem()));
         return;
+    }
+    adoptSavedHighScore();
+    if (score <= High_Score) {
+        //: %1 is the high score another game saved, %2 its holder.
+        services_.dialogs.MsgBox(
+            withArguments(translated("Form1", QT_TRANSLATE_NOOP("Form1", "Meanwhile another game saved a higher "
+                                                                         "score: %1 by %2. Yours is not saved.")),
+                          {std::to_string(High_Score), shownName(High_Name)}),
+            translated("Form1", QT_TRANSLATE_NOOP("Form1", "High Score!")));
+        return;
+    }
     High_Score = score;
     High_Name = name;
     storeHighScore();

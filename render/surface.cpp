@@ -1,7 +1,22 @@
 #include "render/surface.h"
 
+#include <cassert>
+
+namespace {
+
+// Where covers is exact, as its declaration states.
+constexpr bool exactFor(const Stroke& s, int x, int y)
+{
+    auto within = [](std::int64_t halfPixels) { return halfPixels >= -16384 && halfPixels <= 16384; };
+    return within(s.ax) && within(s.ay) && within(s.bx) && within(s.by) && within(2 * std::int64_t {x})
+        && within(2 * std::int64_t {y}) && s.penWidth >= 0 && s.penWidth <= 1024 && s.scale > 0 && s.scale <= 1 << 20;
+}
+
+}  // namespace
+
 bool covers(const Stroke& stroke, int x, int y)
 {
+    assert(exactFor(stroke, x, y));
     const std::int64_t dx = stroke.bx - stroke.ax, dy = stroke.by - stroke.ay;
     const std::int64_t length = dx * dx + dy * dy;
     // From the start to the pixel's top-left corner, in half pixels.

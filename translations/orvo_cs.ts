@@ -154,6 +154,15 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <source>&lt;No One&gt;</source>
         <translation>&lt;Nikdo&gt;</translation>
     </message>
+    <message>
+        <source>another game is saving and holds %1</source>
+        <extracomment>%1 is the lock file with its folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -173,6 +182,11 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>High Score!</source>
         <translation>Rekord!</translation>
+    </message>
+    <message>
+        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
+        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,15 @@ yksikin niistä on jo siellä, ja muuten kansiossa $XDG_DATA_HOME/orvo
         <source>&lt;No One&gt;</source>
         <translation>&lt;Ei kukaan&gt;</translation>
     </message>
+    <message>
+        <source>another game is saving and holds %1</source>
+        <extracomment>%1 is the lock file with its folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -175,6 +184,11 @@ yksikin niistä on jo siellä, ja muuten kansiossa $XDG_DATA_HOME/orvo
     <message>
         <source>High Score!</source>
         <translation>Ennätys!</translation>
+    </message>
+    <message>
+        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
+        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

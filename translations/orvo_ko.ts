@@ -155,6 +155,15 @@ Qt 표준 옵션도 받아들입니다.
         <source>&lt;No One&gt;</source>
         <translation>&lt;없음&gt;</translation>
     </message>
+    <message>
+        <source>another game is saving and holds %1</source>
+        <extracomment>%1 is the lock file with its folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -174,6 +183,11 @@ Qt 표준 옵션도 받아들입니다.
     <message>
         <source>High Score!</source>
         <translation>최고 점수!</translation>
+    </message>
+    <message>
+        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
+        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

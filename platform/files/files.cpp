@@ -3,10 +3,13 @@
 #include "common/texts.h"
 #include "platform/text/qt_text.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QTimer>
 
 namespace platform {
 
@@ -14,7 +17,7 @@ namespace {
 
 constexpr qint64 kLargestRead = 64 * 1024;
 constexpr const char* kLockFile = "Orvo.lock";
-constexpr int kLongestLockWaitMs = 5000;
+constexpr std::chrono::milliseconds kLockRetry {20};
 
 std::string unreadable(const QFile& file)
 {
@@ -74,9 +77,33 @@ FileWrite DataFolder::write(const char* name, const std::string& bytes) const
     return {true, {}};
 }
 
-SaveLock::SaveLock(const DataFolder& folder) : lock_(std::make_unique<QLockFile>(folder.filePath(kLockFile)))
+SaveLock::SaveLock(const DataFolder& folder, std::chrono::milliseconds patience)
+    : lock_(std::make_unique<QLockFile>(folder.filePath(kLockFile)))
 {
-    lock_->tryLock(kLongestLockWaitMs);
+    // A save takes a blink; a lock held for long belongs to a game that has
+    // stopped, which is no reason to take it over.
+    lock_->setStaleLockTime(std::chrono::milliseconds::zero());
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock_->tryLock() && lock_->error() == QLockFile::LockFailedError
+           && waited.elapsed() < patience.count()) {
+        QEventLoop loop;
+        QTimer::singleShot(kLockRetry, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (lock_->isLocked())
+        return;
+    //: %1 is the lock file with its folder.
+    problem_ = withArguments(
+        lock_->error() == QLockFile::LockFailedError
+            ? translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "another game is saving and holds %1"))
+            : translated("DataFiles", QT_TRANSLATE_NOOP("DataFiles", "%1 cannot be made")),
+        {folder.shownPath(kLockFile)});
+}
+
+bool SaveLock::held() const
+{
+    return lock_->isLocked();
 }
 
 // The lock file goes with the lock, when this game held it.

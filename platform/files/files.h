@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -44,21 +45,29 @@ private:
     QString path_;
 };
 
-// Held while a game checks and saves its high score, so that two games
-// playing from one folder take turns: a lock file in the folder, there only
-// for the moment of the save. One left by a game that was killed is taken
-// over at once; one the folder will not take (a read-only folder) or
-// another game holds for seconds is not waited for, and the save goes on
-// as it would without it.
+// Held while a game reads the high score on disk and saves its own, so that
+// two games playing from one folder take turns: the lock file Orvo.lock in
+// the folder, there from the moment a game takes it until that game has
+// read or saved the two files. One left by a game that died is taken over
+// at once, whatever its age; one another live game holds is never taken.
 class SaveLock {
 public:
-    explicit SaveLock(const DataFolder& folder);
+    // Takes the lock, waiting at most `patience` for another game to finish
+    // its save. While it waits, the window's events flow (but for the
+    // player's input), so that the game never stands still.
+    SaveLock(const DataFolder& folder, std::chrono::milliseconds patience);
     ~SaveLock();
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
 
+    bool held() const;
+    // Why the lock is not held, for the player: another game holds it, or
+    // the folder will not take it.
+    const std::string& problem() const { return problem_; }
+
 private:
     std::unique_ptr<QLockFile> lock_;
+    std::string problem_;
 };
 
 }  // namespace platform

@@ -240,6 +240,7 @@ private Q_SLOTS:
         QTest::newRow("cancelled") << false << QByteArray("\"<No One>\"\r\n") << int(SaveFault::None);
         QTest::newRow("read_only_folder") << true << kFirstName << int(SaveFault::ReadOnlyFolder);
         QTest::newRow("full_disk") << true << kFirstName << int(SaveFault::FullDisk);
+        QTest::newRow("lock_held_by_another_game") << true << kFirstName << int(SaveFault::LockHeld);
     }
 
     void finishStoresHighScore()
@@ -330,7 +331,9 @@ private Q_SLOTS:
         QVERIFY2(high, "High.dat is gone");
         if (saveFault != SaveFault::None) {
             QCOMPARE(*high, highFile_);
-            QVERIFY2(game.standardError().contains("Orvo could not save High.dat"),
+            QVERIFY2(game.standardError().contains("Orvo could not save High.dat")
+                         && game.standardError().contains("another game is saving and holds")
+                                == (saveFault == SaveFault::LockHeld),
                      qPrintable(QStringLiteral("the game wrote: ") + QString::fromLocal8Bit(game.standardError())));
         } else {
             const std::optional<int> stored = storedScore(*high, &why);

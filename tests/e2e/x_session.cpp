@@ -317,6 +317,11 @@ bool GameRun::applyFault(SaveFault fault, QString* why)
 {
     if (fault == SaveFault::None)
         return true;
+    if (fault == SaveFault::LockHeld) {
+        otherGamesLock_ = std::make_unique<QLockFile>(QDir(folder()).filePath(QStringLiteral("Orvo.lock")));
+        *why = QStringLiteral("the lock could not be taken");
+        return otherGamesLock_->tryLock();
+    }
     if (fault == SaveFault::ReadOnlyFolder) {
         readOnly_ = std::make_unique<ReadOnlyFolder>(folder());
         *why = readOnly_->reason();

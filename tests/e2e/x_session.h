@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSize>
@@ -117,7 +118,7 @@ struct ExitResult {
     int code = -1;
 };
 
-enum class SaveFault { None, ReadOnlyFolder, FullDisk };
+enum class SaveFault { None, ReadOnlyFolder, FullDisk, LockHeld };
 
 // One run of the game from a temporary copy of its folder: the program and
 // the data files the test gives. The program is killed when the run is
@@ -155,7 +156,8 @@ public:
     // prepare the fault before start() (a full disk needs a file system of
     // the game's own, which takes root to mount), and apply it once the game
     // has read its files. False with the reason when that cannot be done
-    // here.
+    // here. LockHeld has this process hold the folder's Orvo.lock as
+    // another game would while it saves.
     bool prepareFault(SaveFault fault, QString* why);
     bool applyFault(SaveFault fault, QString* why);
 
@@ -181,6 +183,7 @@ private:
     bool started_ = false;
     std::unique_ptr<SmallDisk> disk_;
     std::unique_ptr<ReadOnlyFolder> readOnly_;
+    std::unique_ptr<QLockFile> otherGamesLock_;  // held by this process, another game's
 };
 
 // The base of every end-to-end test class. Before the first test it reads

@@ -7,6 +7,9 @@
 #include "render/clock.h"
 #include "support/test_game.h"
 
+#include <QLockFile>
+#include <QProcess>
+#include <QTimer>
 #include <QTest>
 
 namespace {
@@ -176,36 +179,80 @@ void TestFinish::ticksDuringTheDialogsDoNothing()
 
 void TestFinish::higherScoreSavedMeanwhileStays_data()
 {
-    QTest::addColumn<bool>("whileNaming");  // another game saves 2050 while this one asks for the name
-    QTest::newRow("beforeTheFinish") << false;
-    QTest::newRow("whileNaming") << true;
+    // What another game does: save 2050 before the finish or while this one
+    // asks for the name, or hold the lock while this one saves.
+    QTest::addColumn<QString>("other");
+    QTest::newRow("savesBeforeTheFinish") << "saves";
+    QTest::newRow("savesWhileNaming") << "savesWhileNaming";
+    QTest::newRow("holdsTheLock") << "holdsTheLock";
+    QTest::newRow("diedHoldingTheLock") << "died";  // and its lock is taken over
 }
 
 // Two games on one folder, the lower score (1020) finishing last.
 void TestFinish::higherScoreSavedMeanwhileStays()
 {
-    QFETCH(bool, whileNaming);
+    QFETCH(QString, other);
     TestGame game;
     QVERIFY(readyToFinish(game));
     game.dialogs().answers.push_back("Ann");
+    const std::string highBefore = game.fileBytes(kHighFile), nameBefore = game.fileBytes(kNameFile);
     const auto otherGameSaves = [&game] {
         const platform::DataFolder folder(game.folder());
         QVERIFY(folder.write(kHighFile, scrambledRecord("2050")).ok && folder.write(kNameFile, textRecord("Bea")).ok);
     };
+    QLockFile otherGamesLock(QDir(game.folder()).filePath(QStringLiteral("Orvo.lock")));
     game.dialogs().whileOpen = [&] {
-        if (whileNaming && game.dialogs().shown.back().kind == "input")
+        if (game.dialogs().shown.back().kind != "input")
+            return;
+        if (other == "savesWhileNaming")
             otherGameSaves();
+        if (other == "holdsTheLock")
+            QVERIFY(otherGamesLock.tryLock());
     };
-    if (!whileNaming)
+    if (other == "saves")
         otherGameSaves();
+    if (other == "died") {
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        QFile lock(otherGamesLock.fileName());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(pid) + "\norvo\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    }
+    // The window's events flow while the finish waits for the lock.
+    int events = 0;
+    QTimer flowing;
+    QObject::connect(&flowing, &QTimer::timeout, [&events] { ++events; });
+    flowing.start(50);
 
     game.form().Timer1_Timer();
     game.dialogs().whileOpen = nullptr;
 
+    const std::string told = game.dialogs().shown.back().text;
+    if (other == "holdsTheLock") {
+        QCOMPARE(game.fileBytes(kHighFile), highBefore);
+        QCOMPARE(game.fileBytes(kNameFile), nameBefore);
+        QCOMPARE(game.form().High_Score, 1020);
+        QCOMPARE(game.form().High_Name, std::string("Ann"));
+        QVERIFY2(told.find("another game is saving and holds " + game.folder().toStdString() + "/Orvo.lock")
+                     != std::string::npos, told.c_str());
+        QVERIFY(events >= 10);
+        return;
+    }
+    if (other == "died") {
+        QCOMPARE(game.fileBytes(kHighFile), scrambledRecord("1020"));
+        QCOMPARE(game.fileBytes(kNameFile), textRecord("Ann"));
+        return;
+    }
     QCOMPARE(game.fileBytes(kHighFile), scrambledRecord("2050"));
     QCOMPARE(game.fileBytes(kNameFile), textRecord("Bea"));
     QCOMPARE(game.form().High_Score, 2050);
     QCOMPARE(game.form().High_Name, std::string("Bea"));
+    if (other == "savesWhileNaming")
+        QCOMPARE(told, std::string("Meanwhile another game saved a higher score: 2050 by Bea. Yours is not saved."));
+    QVERIFY(!QFile::exists(QDir(game.folder()).filePath(QStringLiteral("Orvo.lock"))));
 }
 
 void TestFinish::unwritableFileIsReported_data()

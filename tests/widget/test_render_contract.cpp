@@ -4,7 +4,8 @@
 // fresh window, over an earlier picture and on one window that draws picture
 // after picture; and small mazes at every desktop scale from 100 to 300 %
 // in steps of 5 % and at common dots-per-inch settings, into pictures down
-// to less than one cell.
+// to less than one cell. The reference's stroke rule is worked out apart
+// from the game's, and the two are compared pixel by pixel over every scale.
 #include "common/random_source.h"
 #include "maze/generator.h"
 #include "platform/surface/image_surface.h"
@@ -13,7 +14,10 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <memory>
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -82,6 +86,8 @@ private Q_SLOTS:
     void samePixelsOverAnEarlierPicture();
     void samePixelsOnOneLongLivedWindow_data();
     void samePixelsOnOneLongLivedWindow();
+    void strokeRuleAsDefined_data();
+    void strokeRuleAsDefined();
 };
 
 void TestRenderContract::samePixelsAsTheReference_data()
@@ -228,6 +234,54 @@ void TestRenderContract::samePixelsOnOneLongLivedWindow()
         drawBoth(fast, reference, scene, style);
         QVERIFY2(fast.image() == reference.image(), qPrintable(QStringLiteral("picture %1").arg(picture)));
     }
+}
+
+void TestRenderContract::strokeRuleAsDefined_data()
+{
+    QTest::addColumn<int>("penWidth");
+    for (int penWidth : {12, 1, 2, 5})
+        QTest::addRow("pen%d", penWidth) << penWidth;
+}
+
+void TestRenderContract::strokeRuleAsDefined()
+{
+    // Every scale from 100 to 300 % in steps of 1 %, the twelve strokes of a
+    // cell in every place a cell takes on the device pixels there, every
+    // pixel within two of the pen's reach. Corners exactly on the edge must
+    // come up on both sides, or the rule for them goes unchecked.
+    QFETCH(int, penWidth);
+    int onEdge[2] = {0, 0};
+    for (int percent = 100; percent <= 300; ++percent) {
+        const PixelScale scale = std::llround(percent / 100.0 * 65536);
+        auto first = [scale](int n) { return devicePixel(kCellPitch * n + kCellPitch, scale); };
+        auto centre = [&first](int n) { return std::int64_t {first(n)} + first(n + 1); };
+        // A cell's place: its size and its neighbours', whose centres its strokes join.
+        std::set<std::tuple<int, int, int>> places;
+        std::vector<int> cells;
+        for (int n = 0; n < 130; ++n)
+            if (places.emplace(first(n) - first(n - 1), first(n + 1) - first(n), first(n + 2) - first(n + 1)).second)
+                cells.push_back(n);
+        const int reach = static_cast<int>(penWidth * scale / 131072) + 2;
+        for (int column : cells) {
+            for (int row : cells) {
+                for (const CellStroke& k : kCellStrokes) {
+                    const Stroke s {centre(column + k.x1), centre(row + k.y1), centre(column + k.x2), centre(row + k.y2),
+                                    penWidth, scale};
+                    for (int y = static_cast<int>(std::min(s.ay, s.by) / 2) - reach; y <= std::max(s.ay, s.by) / 2 + reach; ++y) {
+                        for (int x = static_cast<int>(std::min(s.ax, s.bx) / 2) - reach; x <= std::max(s.ax, s.bx) / 2 + reach; ++x) {
+                            const Corner corner = cornerAgainst(s, x, y);
+                            if (corner == Corner::OnEdgeBelow || corner == Corner::OnEdgeAbove)
+                                ++onEdge[corner == Corner::OnEdgeAbove];
+                            if (covers(s, x, y) != (corner >= Corner::OnEdgeAbove))
+                                QFAIL(qPrintable(QStringLiteral("%1 %, stroke (%2, %3)-(%4, %5) half pixels, pixel (%6, %7)")
+                                                     .arg(percent).arg(s.ax).arg(s.ay).arg(s.bx).arg(s.by).arg(x).arg(y)));
+                        }
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY2(onEdge[0] > 0 && onEdge[1] > 0, qPrintable(QStringLiteral("%1 below, %2 above").arg(onEdge[0]).arg(onEdge[1])));
 }
 
 QTEST_MAIN(TestRenderContract)
