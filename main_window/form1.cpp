@@ -295,10 +295,12 @@ void Form1::saveHighScore(std::int16_t score, const std::string& name)
     }
     adoptSavedHighScore();
     if (score <= High_Score) {
-        //: %1 is the high score another game saved, %2 its holder.
+        //: %1 is the high score another game saved (as high as this one or higher),
+        //: %2 its holder.
         services_.dialogs.MsgBox(
-            withArguments(translated("Form1", QT_TRANSLATE_NOOP("Form1", "Meanwhile another game saved a higher "
-                                                                         "score: %1 by %2. Yours is not saved.")),
+            withArguments(translated("Form1", QT_TRANSLATE_NOOP("Form1", "Meanwhile another game saved a high "
+                                                                         "score of %1 by %2. Yours does not beat "
+                                                                         "it and is not saved.")),
                           {std::to_string(High_Score), shownName(High_Name)}),
             translated("Form1", QT_TRANSLATE_NOOP("Form1", "High Score!")));
         return;

@@ -157,11 +157,11 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jiná hra právě ukládá a blokuje soubor %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor %1 nelze vytvořit</translation>
     </message>
 </context>
 <context>
@@ -184,9 +184,9 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Rekord!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Mezitím jiná hra uložila rekord: %1 – %2. Váš výsledek ho nepřekonává, a proto nebude uložen.</translation>
     </message>
 </context>
 <context>

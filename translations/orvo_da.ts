@@ -158,11 +158,11 @@ findes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>et andet spil er ved at gemme og har låst %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan ikke oprettes</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ findes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Rekord!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>I mellemtiden har et andet spil gemt en rekord på %1 af %2. Din score slår den ikke og bliver ikke gemt.</translation>
     </message>
 </context>
 <context>

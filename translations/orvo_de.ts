@@ -158,11 +158,11 @@ schon eine davon befindet, sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Spiel speichert gerade und belegt %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht anlegen</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ schon eine davon befindet, sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Highscore!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Inzwischen hat ein anderes Spiel einen Highscore gespeichert: %1 von %2. Deine Punktzahl übertrifft ihn nicht und wird nicht gespeichert.</translation>
     </message>
 </context>
 <context>

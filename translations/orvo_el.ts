@@ -160,11 +160,11 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ένα άλλο παιχνίδι αποθηκεύει αυτή τη στιγμή και κρατά κλειδωμένο το %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 δεν μπορεί να δημιουργηθεί</translation>
     </message>
 </context>
 <context>
@@ -187,9 +187,9 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Ρεκόρ!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Στο μεταξύ ένα άλλο παιχνίδι αποθήκευσε ρεκόρ: %1 — %2. Η βαθμολογία σας δεν το ξεπερνά και δεν θα αποθηκευτεί.</translation>
     </message>
 </context>
 <context>

@@ -158,11 +158,11 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>otra partida está guardando y tiene bloqueado %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ ellos está allí, y si no, en $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>¡Récord!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Mientras tanto, otra partida ha guardado un récord: %1 de %2. Tu puntuación no lo supera y no se guardará.</translation>
     </message>
 </context>
 <context>

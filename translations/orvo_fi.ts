@@ -159,11 +159,11 @@ yksikin niistä on jo siellä, ja muuten kansiossa $XDG_DATA_HOME/orvo
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>toinen peli tallentaa parhaillaan ja pitää tiedoston %1 lukittuna</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>tiedostoa %1 ei voi luoda</translation>
     </message>
 </context>
 <context>
@@ -186,9 +186,9 @@ yksikin niistä on jo siellä, ja muuten kansiossa $XDG_DATA_HOME/orvo
         <translation>Ennätys!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Sillä välin toinen peli tallensi ennätyksen: %1 – %2. Pisteesi eivät ylitä sitä, joten niitä ei tallenneta.</translation>
     </message>
 </context>
 <context>

@@ -158,11 +158,11 @@ si l&apos;un d&apos;eux s&apos;y trouve, sinon dans $XDG_DATA_HOME/orvo (~/.loca
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une autre partie est en train d&apos;enregistrer et verrouille %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ si l&apos;un d&apos;eux s&apos;y trouve, sinon dans $XDG_DATA_HOME/orvo (~/.loca
         <translation>Record&#xa0;!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Entre-temps, une autre partie a enregistré un record de %1 par %2. Votre score ne le bat pas et ne sera pas enregistré.</translation>
     </message>
 </context>
 <context>

@@ -158,11 +158,11 @@ van, egyébként pedig a $XDG_DATA_HOME/orvo (~/.local/share/orvo) mappában.
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>egy másik játék éppen ment, és zárolva tartja ezt a fájlt: %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nem hozható létre ez a fájl: %1</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ van, egyébként pedig a $XDG_DATA_HOME/orvo (~/.local/share/orvo) mappában.
         <translation>Rekord!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Időközben egy másik játék rekordot mentett: %1 – %2. A pontszámod nem múlja felül, ezért nem mentjük el.</translation>
     </message>
 </context>
 <context>

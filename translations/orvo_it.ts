@@ -158,11 +158,11 @@ di essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;altra partita sta salvando e tiene bloccato %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare %1</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ di essi si trova lì, altrimenti in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Record!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Nel frattempo un&apos;altra partita ha salvato un record: %1 di %2. Il tuo punteggio non lo batte e non verrà salvato.</translation>
     </message>
 </context>
 <context>

@@ -158,11 +158,11 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>同時に起動している別のゲームが保存中のため、%1 がロックされています</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を作成できません</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>ハイスコア！</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>その間に、同時に起動している別のゲームがハイスコア %1 点（記録者：%2）を保存しました。今回のスコアはこれを上回らないため、保存されません。</translation>
     </message>
 </context>
 <context>

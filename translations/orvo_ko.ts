@@ -158,11 +158,11 @@ Qt 표준 옵션도 받아들입니다.
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>동시에 실행 중인 다른 게임이 저장하는 중이라 %1 파일이 잠겨 있습니다</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 파일을 만들 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ Qt 표준 옵션도 받아들입니다.
         <translation>최고 점수!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>그사이에 동시에 실행 중인 다른 게임이 최고 점수 %1점(기록 보유자: %2)을 저장했습니다. 이번 점수는 이를 넘지 못하므로 저장되지 않습니다.</translation>
     </message>
 </context>
 <context>

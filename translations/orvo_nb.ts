@@ -158,11 +158,11 @@ finnes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>et annet spill lagrer akkurat nå og har låst %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan ikke opprettes</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ finnes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Rekord!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>I mellomtiden har et annet spill lagret en rekord på %1 av %2. Poengsummen din slår den ikke og blir ikke lagret.</translation>
     </message>
 </context>
 <context>

@@ -158,11 +158,11 @@ een ervan staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>een ander spel is aan het opslaan en houdt %1 vergrendeld</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden aangemaakt</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ een ervan staat, en anders in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Topscore!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Intussen heeft een ander spel een topscore opgeslagen: %1 van %2. Jouw score verslaat die niet en wordt niet opgeslagen.</translation>
     </message>
 </context>
 <context>

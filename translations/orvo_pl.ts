@@ -159,11 +159,11 @@ tam którykolwiek z nich, a w przeciwnym razie w $XDG_DATA_HOME/orvo
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inna gra właśnie zapisuje i blokuje plik %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć pliku %1</translation>
     </message>
 </context>
 <context>
@@ -186,9 +186,9 @@ tam którykolwiek z nich, a w przeciwnym razie w $XDG_DATA_HOME/orvo
         <translation>Rekord!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Tymczasem inna gra zapisała rekord: %1 – %2. Twój wynik go nie pobija, więc nie zostanie zapisany.</translation>
     </message>
 </context>
 <context>

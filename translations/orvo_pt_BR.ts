@@ -158,11 +158,11 @@ já estiver lá; caso contrário, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>outra partida está salvando e mantém %1 bloqueado</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar %1</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ já estiver lá; caso contrário, em $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Recorde!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Enquanto isso, outra partida salvou um recorde: %1 de %2. Sua pontuação não supera esse recorde e não será salva.</translation>
     </message>
 </context>
 <context>

@@ -158,11 +158,11 @@ där, och annars i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ett annat spel håller på att spara och har låst %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan inte skapas</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ där, och annars i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Rekord!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Under tiden har ett annat spel sparat ett rekord på %1 av %2. Dina poäng slår det inte och sparas därför inte.</translation>
     </message>
 </context>
 <context>

@@ -158,11 +158,11 @@ orada, yoksa $XDG_DATA_HOME/orvo (~/.local/share/orvo) içinde tutulur.
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>başka bir oyun şu anda kaydediyor ve %1 dosyasını kilitli tutuyor</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyası oluşturulamıyor</translation>
     </message>
 </context>
 <context>
@@ -185,9 +185,9 @@ orada, yoksa $XDG_DATA_HOME/orvo (~/.local/share/orvo) içinde tutulur.
         <translation>Rekor!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Bu arada başka bir oyun bir rekor kaydetti: %1 – %2. Puanınız bu rekoru geçmediği için kaydedilmeyecek.</translation>
     </message>
 </context>
 <context>

@@ -157,11 +157,11 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>інша запущена гра саме зберігає дані й заблокувала файл %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається створити файл %1</translation>
     </message>
 </context>
 <context>
@@ -184,9 +184,9 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>Рекорд!</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>Тим часом інша запущена гра зберегла рекорд: %1 — %2. Ваш результат його не перевищує й не буде збережений.</translation>
     </message>
 </context>
 <context>

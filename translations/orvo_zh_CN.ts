@@ -157,11 +157,11 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>another game is saving and holds %1</source>
         <extracomment>%1 is the lock file with its folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>同时运行的另一局游戏正在保存，并锁定了 %1</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建 %1</translation>
     </message>
 </context>
 <context>
@@ -184,9 +184,9 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <translation>最高分！</translation>
     </message>
     <message>
-        <source>Meanwhile another game saved a higher score: %1 by %2. Yours is not saved.</source>
-        <extracomment>%1 is the high score another game saved, %2 its holder.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Meanwhile another game saved a high score of %1 by %2. Yours does not beat it and is not saved.</source>
+        <extracomment>%1 is the high score another game saved (as high as this one or higher), %2 its holder.</extracomment>
+        <translation>在此期间，同时运行的另一局游戏保存了最高分 %1（纪录保持者：%2）。你的得分没有超过该纪录，因此不会被保存。</translation>
     </message>
 </context>
 <context>

@@ -251,7 +251,7 @@ void TestFinish::higherScoreSavedMeanwhileStays()
     QCOMPARE(game.form().High_Score, 2050);
     QCOMPARE(game.form().High_Name, std::string("Bea"));
     if (other == "savesWhileNaming")
-        QCOMPARE(told, std::string("Meanwhile another game saved a higher score: 2050 by Bea. Yours is not saved."));
+        QCOMPARE(told, std::string("Meanwhile another game saved a high score of 2050 by Bea. Yours does not beat it and is not saved."));
     QVERIFY(!QFile::exists(QDir(game.folder()).filePath(QStringLiteral("Orvo.lock"))));
 }
 
