@@ -55,10 +55,11 @@ struct Stroke { std::int64_t ax, ay, bx, by; int penWidth; PixelScale scale; };
 // lines without smoothing at 100 %. A corner exactly on the edge counts
 // when it lies above the segment's nearest point, or level with it and to
 // its left.
-// Exact for ends and pixel corners within 8192 device pixels of the origin
-// (every coordinate in half pixels, 2x and 2y too, within +-16384), a pen
-// 0 to 1024 pixels wide and a scale above 0 up to 16 (1 << 20): the products
-// then stay within 64 bits and the final comparison within 128.
+// Exact, and asserted in debug builds, for ends and pixel corners within
+// 8192 device pixels of the origin (ax, ay, bx, by, 2x and 2y from -16384
+// to 16384), a pen 0 to 1024 pixels wide and a scale above 0 up to 16
+// (1 << 20): the products then stay within 64 bits and the last comparison
+// within 128.
 bool covers(const Stroke& stroke, int x, int y);
 
 // Cells of columns 0.. and rows 0.., each drawn within its own square: its

@@ -40,35 +40,6 @@ void closingSteps(ReferenceSurface& s, const MazeScene& scene)
 
 }  // namespace
 
-Corner cornerAgainst(const Stroke& stroke, int x, int y)
-{
-    // In 1/131072 device pixels the corner, the ends and the pen's half
-    // width are whole numbers, and 128 bits hold every product below.
-    using Big = __int128;
-    const Big px = Big {x} * 131072, py = Big {y} * 131072, radius = Big {stroke.penWidth} * stroke.scale;
-    const Big ax = Big {stroke.ax} * 65536, ay = Big {stroke.ay} * 65536;
-    const Big dx = Big {stroke.bx} * 65536 - ax, dy = Big {stroke.by} * 65536 - ay;
-    Corner found = Corner::Outside;
-    // One piece of the stroke: the corner's squared distance from it, the
-    // square of the room it has, and the way out of the piece at the corner.
-    auto piece = [&found](Big distance, Big room, Big outX, Big outY) {
-        if (distance == room)
-            found = std::max(found, outY < 0 || (outY == 0 && outX < 0) ? Corner::OnEdgeAbove : Corner::OnEdgeBelow);
-        else if (distance < room)
-            found = Corner::Inside;
-    };
-    auto disc = [&](Big cx, Big cy) { piece((px - cx) * (px - cx) + (py - cy) * (py - cy), radius * radius, px - cx, py - cy); };
-    disc(ax, ay);
-    disc(ax + dx, ay + dy);
-    const Big along = (px - ax) * dx + (py - ay) * dy, length = dx * dx + dy * dy;
-    if (length > 0 && along >= 0 && along <= length) {
-        // The corner's offset across the segment, times the segment's length.
-        const Big across = (px - ax) * dy - (py - ay) * dx;
-        piece(across * across, radius * radius * length, across * dy, -across * dx);
-    }
-    return found;
-}
-
 void ReferenceSurface::Line(float x1, float y1, float x2, float y2)
 {
     QImage& picture = canvas();
@@ -85,10 +56,10 @@ void ReferenceSurface::Line(float x1, float y1, float x2, float y2)
     // What a stroke covers of a row of pixels is one run, found from its ends.
     for (int y = area.top(); y <= area.bottom(); ++y) {
         int first = area.left();
-        while (first <= area.right() && cornerAgainst(stroke, first, y) < Corner::OnEdgeAbove)
+        while (first <= area.right() && !covers(stroke, first, y))
             ++first;
         int last = area.right();
-        while (last > first && cornerAgainst(stroke, last, y) < Corner::OnEdgeAbove)
+        while (last > first && !covers(stroke, last, y))
             --last;
         if (first <= area.right())
             std::fill(reinterpret_cast<QRgb*>(picture.scanLine(y)) + first,

@@ -8,22 +8,15 @@
 #include "platform/surface/image_surface.h"
 #include "render/maze_renderer.h"
 
-// Where the top-left corner of a device pixel lies against a stroke:
-// outside it, on its edge below the segment's nearest point (or level with
-// it and to its right), on its edge above (or level and to its left), or
-// inside. The stroke covers the pixel from OnEdgeAbove up. Worked out from
-// that definition alone, apart from the game's covers(): the pen reaches
-// over a disc around each end and the band between them.
-enum class Corner { Outside, OnEdgeBelow, OnEdgeAbove, Inside };
-Corner cornerAgainst(const Stroke& stroke, int x, int y);
-
 // The window's picture with the two shapes the whole drawing is made of.
 class ReferenceSurface : public platform::ImageSurface {
 public:
     // A line between the centres (x1, y1) and (x2, y2) of two cells in
     // ForeColor, DrawWidth wide, with round caps: every device pixel whose
     // top-left corner lies within half the width of the segment between the
-    // centres of the two cells' device pixels, by cornerAgainst.
+    // centres of the two cells' device pixels, by the game's covers(). It
+    // confirms the tiling only; the contract test holds covers() to a rule
+    // worked out apart.
     void Line(float x1, float y1, float x2, float y2);
     // A box filled with ForeColor, covering x1 <= x < x2 and y1 <= y < y2,
     // so that boxes of neighbouring cells meet without a gap.

@@ -4,8 +4,9 @@
 // fresh window, over an earlier picture and on one window that draws picture
 // after picture; and small mazes at every desktop scale from 100 to 300 %
 // in steps of 5 % and at common dots-per-inch settings, into pictures down
-// to less than one cell. The reference's stroke rule is worked out apart
-// from the game's, and the two are compared pixel by pixel over every scale.
+// to less than one cell. The stroke rule the reference shares with the game
+// is held to one worked out here apart from it, near the edge of every
+// stroke at every scale in steps of 1 %.
 #include "common/random_source.h"
 #include "maze/generator.h"
 #include "platform/surface/image_surface.h"
@@ -14,6 +15,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -70,6 +73,43 @@ void drawBoth(platform::ImageSurface& fast, ReferenceSurface& reference, const M
 {
     drawInStyle(fast, scene, static_cast<std::int16_t>(style));
     referenceDrawInStyle(reference, scene, static_cast<std::int16_t>(style));
+}
+
+// Where the top-left corner of a device pixel lies against a stroke:
+// outside it, on its edge below the segment's nearest point (or level with
+// it and to its right), on its edge above (or level and to its left), or
+// inside. The stroke covers the pixel from OnEdgeAbove up.
+enum class Corner { Outside, OnEdgeBelow, OnEdgeAbove, Inside };
+
+// The stroke rule worked out from that definition, apart from covers(): the
+// pen reaches over a disc around each end and the band between them. In
+// 1/131072 device pixels the corner, the ends and the pen's half width are
+// whole numbers, and 128 bits hold every product below.
+Corner cornerAgainst(const Stroke& stroke, int x, int y)
+{
+    using Big = __int128;
+    const Big px = Big {x} * 131072, py = Big {y} * 131072, radius = Big {stroke.penWidth} * stroke.scale;
+    const Big ax = Big {stroke.ax} * 65536, ay = Big {stroke.ay} * 65536;
+    const Big dx = Big {stroke.bx} * 65536 - ax, dy = Big {stroke.by} * 65536 - ay;
+    Corner found = Corner::Outside;
+    // One piece: the corner's squared distance from it, the square of the
+    // room it has, and the way out of the piece at the corner.
+    auto piece = [&found](Big distance, Big room, Big outX, Big outY) {
+        if (distance == room)
+            found = std::max(found, outY < 0 || (outY == 0 && outX < 0) ? Corner::OnEdgeAbove : Corner::OnEdgeBelow);
+        else if (distance < room)
+            found = Corner::Inside;
+    };
+    auto disc = [&](Big cx, Big cy) { piece((px - cx) * (px - cx) + (py - cy) * (py - cy), radius * radius, px - cx, py - cy); };
+    disc(ax, ay);
+    disc(ax + dx, ay + dy);
+    const Big along = (px - ax) * dx + (py - ay) * dy, length = dx * dx + dy * dy;
+    if (length > 0 && along >= 0 && along <= length) {
+        // The corner's offset across the segment, times the segment's length.
+        const Big across = (px - ax) * dy - (py - ay) * dx;
+        piece(across * across, radius * radius * length, across * dy, -across * dx);
+    }
+    return found;
 }
 
 }  // namespace
@@ -239,20 +279,24 @@ void TestRenderContract::samePixelsOnOneLongLivedWindow()
 void TestRenderContract::strokeRuleAsDefined_data()
 {
     QTest::addColumn<int>("penWidth");
-    for (int penWidth : {12, 1, 2, 5})
+    for (int penWidth : {12, 1})
         QTest::addRow("pen%d", penWidth) << penWidth;
 }
 
 void TestRenderContract::strokeRuleAsDefined()
 {
-    // Every scale from 100 to 300 % in steps of 1 %, the twelve strokes of a
-    // cell in every place a cell takes on the device pixels there, every
-    // pixel within two of the pen's reach. Corners exactly on the edge must
-    // come up on both sides, or the rule for them goes unchecked.
+    // Every scale from 100 to 300 % in steps of 1 % and at the odd
+    // dots-per-inch settings above, the twelve strokes of a cell in every
+    // place a cell takes on the device pixels there, every pixel whose
+    // corner lies within a pixel of the pen's edge. Corners exactly on the
+    // edge must come up on both sides, or the rule for them goes unchecked.
     QFETCH(int, penWidth);
     int onEdge[2] = {0, 0};
-    for (int percent = 100; percent <= 300; ++percent) {
-        const PixelScale scale = std::llround(percent / 100.0 * 65536);
+    QList<qreal> ratios {104 / 96.0, 110 / 96.0, 116 / 96.0};
+    for (int percent = 100; percent <= 300; ++percent)
+        ratios << percent / 100.0;
+    for (qreal ratio : ratios) {
+        const PixelScale scale = std::llround(ratio * 65536);
         auto first = [scale](int n) { return devicePixel(kCellPitch * n + kCellPitch, scale); };
         auto centre = [&first](int n) { return std::int64_t {first(n)} + first(n + 1); };
         // A cell's place: its size and its neighbours', whose centres its strokes join.
@@ -261,22 +305,37 @@ void TestRenderContract::strokeRuleAsDefined()
         for (int n = 0; n < 130; ++n)
             if (places.emplace(first(n) - first(n - 1), first(n + 1) - first(n), first(n + 2) - first(n + 1)).second)
                 cells.push_back(n);
-        const int reach = static_cast<int>(penWidth * scale / 131072) + 2;
-        for (int column : cells) {
-            for (int row : cells) {
+        // Each stroke moved by whole pixels to start in pixel (0, 0): strokes
+        // alike are checked once.
+        std::set<std::array<std::int64_t, 4>> strokes;
+        for (int column : cells)
+            for (int row : cells)
                 for (const CellStroke& k : kCellStrokes) {
-                    const Stroke s {centre(column + k.x1), centre(row + k.y1), centre(column + k.x2), centre(row + k.y2),
-                                    penWidth, scale};
-                    for (int y = static_cast<int>(std::min(s.ay, s.by) / 2) - reach; y <= std::max(s.ay, s.by) / 2 + reach; ++y) {
-                        for (int x = static_cast<int>(std::min(s.ax, s.bx) / 2) - reach; x <= std::max(s.ax, s.bx) / 2 + reach; ++x) {
-                            const Corner corner = cornerAgainst(s, x, y);
-                            if (corner == Corner::OnEdgeBelow || corner == Corner::OnEdgeAbove)
-                                ++onEdge[corner == Corner::OnEdgeAbove];
-                            if (covers(s, x, y) != (corner >= Corner::OnEdgeAbove))
-                                QFAIL(qPrintable(QStringLiteral("%1 %, stroke (%2, %3)-(%4, %5) half pixels, pixel (%6, %7)")
-                                                     .arg(percent).arg(s.ax).arg(s.ay).arg(s.bx).arg(s.by).arg(x).arg(y)));
-                        }
+                    const std::int64_t ax = centre(column + k.x1), ay = centre(row + k.y1);
+                    strokes.insert({ax % 2, ay % 2, centre(column + k.x2) - ax + ax % 2, centre(row + k.y2) - ay + ay % 2});
+                }
+        const double radius = penWidth * scale / 131072.0;
+        for (const auto& [ax, ay, bx, by] : strokes) {
+            const Stroke s {ax, ay, bx, by, penWidth, scale};
+            const double dx = (bx - ax) / 2.0, dy = (by - ay) / 2.0, reach = radius + 2;
+            for (int y = static_cast<int>(std::floor(std::min(ay, by) / 2.0 - reach)); y <= std::max(ay, by) / 2.0 + reach; ++y) {
+                for (int x = static_cast<int>(std::floor(std::min(ax, bx) / 2.0 - reach)); x <= std::max(ax, bx) / 2.0 + reach;) {
+                    // The corner's distance from the pen's edge, roughly; it
+                    // changes by at most one from pixel to pixel.
+                    const double ux = x - ax / 2.0, uy = y - ay / 2.0;
+                    const double t = std::clamp((ux * dx + uy * dy) / std::max(dx * dx + dy * dy, 1.0), 0.0, 1.0);
+                    const double off = std::abs(std::sqrt((ux - t * dx) * (ux - t * dx) + (uy - t * dy) * (uy - t * dy)) - radius);
+                    if (off > 1) {
+                        x += static_cast<int>(std::ceil(off - 1));
+                        continue;
                     }
+                    const Corner corner = cornerAgainst(s, x, y);
+                    if (corner == Corner::OnEdgeBelow || corner == Corner::OnEdgeAbove)
+                        ++onEdge[corner == Corner::OnEdgeAbove];
+                    if (covers(s, x, y) != (corner >= Corner::OnEdgeAbove))
+                        QFAIL(qPrintable(QStringLiteral("ratio %1, stroke (%2, %3)-(%4, %5) half pixels, pixel (%6, %7)")
+                                             .arg(ratio).arg(ax).arg(ay).arg(bx).arg(by).arg(x).arg(y)));
+                    ++x;
                 }
             }
         }
