@@ -43,6 +43,7 @@ Form1::Form1(Form1Services services)
       Timer2(1000, [this] { Timer2_Timer(); })
 {
     window_.setWindowTitle(QStringLiteral("Orvo"));
+    window_.setAccessibleName(QStringLiteral("Orvo"));
     window_.onResize = [this] { Form_Resize(); };
     window_.onGotFocus = [this] { Form_GotFocus(); };
     window_.onLostFocus = [this] { Form_LostFocus(); };
@@ -190,6 +191,14 @@ void Form1::drawPicture()
     if (Maze_Width < kSmallestWidth || Maze_Height < kSmallestHeight)
         return;
     drawInStyle(window_.surface(), scene(), settings_.Style_Index);
+    describeLines();
+}
+
+void Form1::describeLines()
+{
+    // The two text lines for assistive technology, as the picture shows them.
+    window_.setDescription(highScoreLine(High_Score, High_Name) + "\n"
+                           + clockLine(ClockReading {Time_Minutes, Time_Seconds}));
 }
 
 MazeScene Form1::scene() const
@@ -348,6 +357,7 @@ void Form1::Timer2_Timer()
     Time_Seconds = next.seconds;
 
     drawClockTick(window_.surface(), Maze_Height, shown, next, settings_.Fore_Color, settings_.Back_Color);
+    describeLines();
 }
 
 SideWindowServices Form1::sideWindowServices()

@@ -90,6 +90,8 @@ public:
 private:
     void Make_Maze();
     void drawPicture();
+    // Tells assistive technology the two text lines the picture shows.
+    void describeLines();
     void finishGame();
     void releaseKeys();
     // Sees what is on disk under the lock, and saves the pair only while

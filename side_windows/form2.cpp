@@ -47,12 +47,15 @@ Form2::Form2(SideWindow& window, const SideWindowServices& services) : window_(w
                      [this] { Label1_Click(); });
     window_.addShape(Twips {120, 4920, 1935, 495}, 0);
     window_.addLabel(Twips {240, 5000, 1575, 375}, text(QT_TRANSLATE_NOOP("Form2", "Close")), SideWindow::Align::Centre,
-                     [this] { Label3_Click(); });
+                     [this] { Label3_Click(); })
+        ->setRole(platform::Label::Role::PushButton);
     window_.addShape(Twips {2160, 4920, 1935, 495}, 0);
     window_.addLabel(Twips {2280, 5000, 1575, 375}, text(QT_TRANSLATE_NOOP("Form2", "Options")),
-                     SideWindow::Align::Centre, [this] { Label4_Click(); });
+                     SideWindow::Align::Centre, [this] { Label4_Click(); })
+        ->setRole(platform::Label::Role::PushButton);
     window_.onClick = [this] { Form_Click(); };
     window_.onLostFocus = [this] { Form_LostFocus(); };
+    window_.onEscape = [this] { close(); };
 }
 
 void Form2::Form_Load()

@@ -1,6 +1,6 @@
 // The Info window: the instructions, a credit line and the logo. Any click
-// but on "Options", or the loss of the focus, closes it; "Options" opens the
-// Options window.
+// but on "Options", Esc, or the loss of the focus, closes it; "Options" opens
+// the Options window. "Close" and "Options" are buttons to the keyboard too.
 #pragma once
 
 #include "platform/window/side_window.h"

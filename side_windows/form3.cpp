@@ -44,6 +44,14 @@ std::optional<std::int16_t> Form3::pickedComponent(std::int16_t button, float y,
     return static_cast<std::int16_t>(std::nearbyint(static_cast<double>(y) / (static_cast<double>(h) / 255.0)));
 }
 
+float Form3::pickHeight(int component, float h)
+{
+    // The middle of the component's step, but a quarter step inside the bar
+    // at either end, as the rule takes neither edge.
+    const double nudge = component == 0 ? 0.25 : component == 255 ? -0.25 : 0.0;
+    return static_cast<float>((component + nudge) * (static_cast<double>(h) / 255.0));
+}
+
 Form3::Form3(SideWindow& window, const SideWindowServices& services)
     : window_(window), services_(services), settings_(services.settings)
 {
@@ -55,8 +63,10 @@ Form3::Form3(SideWindow& window, const SideWindowServices& services)
         Shape2[static_cast<std::size_t>(i)] = window_.addShape(Twips {frameLefts[i], 600, 1455, 495}, kMarkerFill);
         //: A drawing style to choose; %1 is its number, 1 to 3.
         const std::string style = withArguments(text(QT_TRANSLATE_NOOP("Form3", "Style %1")), {std::to_string(i + 1)});
-        window_.addLabel(Twips {frameLefts[i] + 120, 675, 1215, 375}, style, left,
-                         [this, i] { Label1_Click(static_cast<std::int16_t>(i)); });
+        styleLabels_[static_cast<std::size_t>(i)] = window_.addLabel(
+            Twips {frameLefts[i] + 120, 675, 1215, 375}, style, left,
+            [this, i] { Label1_Click(static_cast<std::int16_t>(i)); });
+        styleLabels_[static_cast<std::size_t>(i)]->setRole(platform::Label::Role::RadioButton);
     }
     //: The colour of the walls and the background.
     const std::string back = text(QT_TRANSLATE_NOOP("Form3", "Back Color:"));
@@ -74,7 +84,8 @@ Form3::Form3(SideWindow& window, const SideWindowServices& services)
     pictures_[4] = window_.addPicture(Twips {2520, 1920, 975, 855});
     window_.addShape(Twips {120, 3000, 2295, 495}, 0);
     window_.addLabel(Twips {240, 3075, 2055, 375}, text(QT_TRANSLATE_NOOP("Form3", "Close")), SideWindow::Align::Centre,
-                     [this] { Label_Click(); });
+                     [this] { Label_Click(); })
+        ->setRole(platform::Label::Role::PushButton);
 
     pictures_[1]->onMouseMove = [this](auto b, auto s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
     pictures_[2]->onMouseMove = [this](auto b, auto s, float x, float y) { Picture2_MouseMove(b, s, x, y); };
@@ -82,10 +93,32 @@ Form3::Form3(SideWindow& window, const SideWindowServices& services)
     pictures_[5]->onMouseMove = [this](auto b, auto s, float x, float y) { Picture5_MouseMove(b, s, x, y); };
     pictures_[6]->onMouseMove = [this](auto b, auto s, float x, float y) { Picture6_MouseMove(b, s, x, y); };
     pictures_[7]->onMouseMove = [this](auto b, auto s, float x, float y) { Picture7_MouseMove(b, s, x, y); };
+
+    // A value asked for by a key or by assistive technology is picked as a
+    // drag to its height picks it.
+    for (int bar : {1, 2, 3, 5, 6, 7}) {
+        platform::PictureBox* picture = pictures_[static_cast<std::size_t>(bar)];
+        picture->onValueChosen = [this, picture](int component) {
+            const float y = pickHeight(component, static_cast<float>(pictures_[1]->outerHeightTwips()));
+            picture->onMouseMove(1, 0, 0.0f, y);
+        };
+    }
 }
 
 void Form3::Form_Load()
 {
+    //: How a screen reader names a colour bar: the red part of the walls' colour.
+    const char* walls[] = {QT_TRANSLATE_NOOP("Form3", "Walls: red"), QT_TRANSLATE_NOOP("Form3", "Walls: green"),
+                           QT_TRANSLATE_NOOP("Form3", "Walls: blue")};
+    //: How a screen reader names a colour bar: the red part of the passages' colour.
+    const char* passages[] = {QT_TRANSLATE_NOOP("Form3", "Passages: red"),
+                              QT_TRANSLATE_NOOP("Form3", "Passages: green"),
+                              QT_TRANSLATE_NOOP("Form3", "Passages: blue")};
+    const std::int16_t* components[] = {&settings_.Fore_Red, &settings_.Fore_Green, &settings_.Fore_Blue,
+                                        &settings_.Back_Red, &settings_.Back_Green, &settings_.Back_Blue};
+    for (int i = 0; i < 6; ++i)
+        pictures_[static_cast<std::size_t>(i < 3 ? 1 + i : 2 + i)]->makeSlider(
+            text(i < 3 ? passages[i] : walls[i - 3]), 0, 255, 16, *components[i]);
     markStyle();
     drawGradient(pictures_[1], Channel::Red);
     drawGradient(pictures_[2], Channel::Green);
@@ -99,8 +132,10 @@ void Form3::Form_Load()
 
 void Form3::markStyle()
 {
-    for (int i = 0; i < 3; ++i)
-        Shape2[static_cast<std::size_t>(i)]->setSolidFill(i == settings_.Style_Index);
+    for (std::size_t i = 0; i < 3; ++i) {
+        Shape2[i]->setSolidFill(static_cast<int>(i) == settings_.Style_Index);
+        styleLabels_[i]->setChecked(static_cast<int>(i) == settings_.Style_Index);
+    }
 }
 
 void Form3::drawGradient(platform::PictureBox* bar, Channel channel)
@@ -123,6 +158,7 @@ bool Form3::pickOn(platform::PictureBox* bar, Channel channel, std::int16_t& com
         return false;
     drawGradient(bar, channel);  // wipes this bar's earlier pick line
     component = *picked;
+    bar->setValue(component);
     bar->setDrawColor(kPickLine);
     bar->Line(0, y, static_cast<float>(pictures_[1]->outerWidthTwips()), y);
     return true;

@@ -1,6 +1,8 @@
 // The Options window: the drawing style and the two colours, each colour
-// put together from three components picked with the mouse on gradient bars.
-// Every choice takes effect at once; "Close" also saves them to Style.dat.
+// put together from three components picked with the mouse on gradient bars,
+// or set from the keyboard on them as a drag to that height would. Every
+// choice takes effect at once; "Close" also saves them to Style.dat, Esc
+// closes the window as its frame's close button does.
 #pragma once
 
 #include "platform/window/side_window.h"
@@ -25,6 +27,9 @@ public:
     // h) with the given buttons: left alone, and 0 < y < h. y / (h / 255),
     // rounded half to even.
     static std::optional<std::int16_t> pickedComponent(std::int16_t button, float y, float h);
+    // A height inside a bar of outer height h at which the rule above picks
+    // the component: where a drag would pick it.
+    static float pickHeight(int component, float h);
 
     void Label1_Click(std::int16_t Index);
     void Label_Click();
@@ -55,4 +60,5 @@ private:
     // Picture1 to Picture8 at their own numbers; element 0 is unused.
     std::array<platform::PictureBox*, 9> pictures_ {};
     std::array<platform::ShapeFrame*, 3> Shape2 {};
+    std::array<platform::Label*, 3> styleLabels_ {};
 };

@@ -246,6 +246,32 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
         <source>Close</source>
         <translation>Zavřít</translation>
     </message>
+    <message>
+        <source>Walls: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -248,6 +248,32 @@ yksikin niistä on jo siellä, ja muuten kansiossa $XDG_DATA_HOME/orvo
         <source>Close</source>
         <translation>Sulje</translation>
     </message>
+    <message>
+        <source>Walls: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -247,6 +247,32 @@ si l&apos;un d&apos;eux s&apos;y trouve, sinon dans $XDG_DATA_HOME/orvo (~/.loca
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Walls: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

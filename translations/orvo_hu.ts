@@ -247,6 +247,32 @@ van, egyébként pedig a $XDG_DATA_HOME/orvo (~/.local/share/orvo) mappában.
         <source>Close</source>
         <translation>Bezárás</translation>
     </message>
+    <message>
+        <source>Walls: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walls: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: red</source>
+        <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages: blue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

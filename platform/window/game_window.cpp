@@ -1,5 +1,6 @@
 #include "platform/window/game_window.h"
 
+#include "platform/text/qt_text.h"
 #include "platform/window/key_codes.h"
 
 #include <QGuiApplication>
@@ -53,6 +54,11 @@ void GameWindow::showAndActivate()
 void GameWindow::setIconAfterFirstPaint(const QStringList& resources)
 {
     pendingIcon_ = resources;
+}
+
+void GameWindow::setDescription(const std::string& text)
+{
+    setAccessibleDescription(qtText(text));
 }
 
 void GameWindow::setClientWidth(int width)

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace platform {
 
@@ -27,6 +28,9 @@ public:
     // has been painted: decoding them, and loading the image plug-ins that
     // takes, need not hold up the first picture.
     void setIconAfterFirstPaint(const QStringList& resources);
+
+    // What assistive technology reads as the window's description.
+    void setDescription(const std::string& text);
 
     void setClientWidth(int width);
     void setClientHeight(int height);

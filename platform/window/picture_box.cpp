@@ -1,10 +1,15 @@
 #include "platform/window/picture_box.h"
 
 #include "platform/surface/colours.h"
+#include "platform/text/qt_text.h"
 #include "platform/window/twips.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -74,6 +79,50 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
     const QPointF inside = event->position() - QPointF(kBorder, kBorder);
     onMouseMove(buttonBits(event->buttons()), 0, static_cast<float>(inside.x() * kTwipsPerPixel),
                 static_cast<float>(inside.y() * kTwipsPerPixel));
+}
+
+void PictureBox::makeSlider(const std::string& name, int minimum, int maximum, int page, int value)
+{
+    slider_ = true;
+    minimum_ = minimum;
+    maximum_ = maximum;
+    page_ = page;
+    value_ = std::clamp(value, minimum, maximum);
+    setAccessibleName(qtText(name));
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureBox::setValue(int value)
+{
+    if (!slider_ || value == value_)
+        return;
+    value_ = value;
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PictureBox::chooseValue(int value)
+{
+    if (slider_ && onValueChosen)
+        onValueChosen(std::clamp(value, minimum_, maximum_));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!slider_ || (event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up: chooseValue(value_ - 1); break;
+    case Qt::Key_Down: chooseValue(value_ + 1); break;
+    case Qt::Key_PageUp: chooseValue(value_ - page_); break;
+    case Qt::Key_PageDown: chooseValue(value_ + page_); break;
+    case Qt::Key_Home: chooseValue(minimum_); break;
+    case Qt::Key_End: chooseValue(maximum_); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
 }
 
 }  // namespace platform

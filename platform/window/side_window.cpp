@@ -2,9 +2,13 @@
 
 #include "platform/surface/colours.h"
 #include "platform/text/qt_text.h"
+#include "platform/window/accessible_controls.h"
 #include "platform/window/picture_box.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +21,10 @@ namespace {
 const QColor kWindowColour(128, 128, 255);
 const QColor kYellow(255, 255, 0);
 
+// How far the focus outline lies outside the control, or outside the frame
+// the control sits in.
+constexpr int kFocusRingGap = 3;
+
 }  // namespace
 
 Label::Label(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick)) {}
@@ -25,6 +33,43 @@ void Label::setCaption(const std::string& text)
 {
     caption_ = text;
     setText(qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void Label::setRole(Role role)
+{
+    role_ = role;
+    // Tab reaches it, a click does not take the focus: a mouse player's
+    // window never shows where the focus is.
+    setFocusPolicy(role == Role::Text ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void Label::setChecked(bool checked)
+{
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void Label::press()
+{
+    if (onClick_)
+        onClick_();
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (role_ == Role::Text || !pressKey || (event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    press();
 }
 
 void Label::mousePressEvent(QMouseEvent* event)
@@ -63,6 +108,8 @@ SideWindow::SideWindow(const std::string& caption, int clientWidthTwips, int cli
     setFont(labelFont());
     if (owner)
         setWindowModality(Qt::ApplicationModal);
+    installAccessibleControls();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { placeFocusRing(now); });
 }
 
 Label* SideWindow::addLabel(Twips where, const std::string& text, Align align, std::function<void()> whenClicked)
@@ -116,6 +163,58 @@ void SideWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && !unloading_ && isVisible()
         && onLostFocus)
         onLostFocus();
+}
+
+void SideWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (onEscape)
+        onEscape();
+    else
+        close();
+}
+
+bool SideWindow::focusNextPrevChild(bool next)
+{
+    // Only Tab and Shift+Tab come here: from now on the focus shows. The
+    // window's activation gives the focus to its first control without
+    // showing it.
+    showsFocus_ = true;
+    const bool moved = QWidget::focusNextPrevChild(next);
+    placeFocusRing(focusWidget());
+    return moved;
+}
+
+void SideWindow::placeFocusRing(QWidget* focused)
+{
+    QRect ring;
+    if (showsFocus_ && focused && focused->parentWidget() == this && focused->focusPolicy() != Qt::NoFocus) {
+        // A control in a frame is outlined around the frame, which would
+        // otherwise cross the outline.
+        QRect box = focused->geometry();
+        for (const ShapeFrame* frame : findChildren<ShapeFrame*>(Qt::FindDirectChildrenOnly))
+            if (frame->geometry().contains(box.center()))
+                box = box.united(frame->geometry());
+        ring = box.adjusted(-kFocusRingGap, -kFocusRingGap, kFocusRingGap, kFocusRingGap);
+    }
+    if (ring == focusRing_)
+        return;
+    update(focusRing_);
+    focusRing_ = ring;
+    update(focusRing_);
+}
+
+void SideWindow::paintEvent(QPaintEvent*)
+{
+    if (focusRing_.isNull())
+        return;
+    QPainter p(this);
+    p.setPen(QPen(kYellow, 2, Qt::DotLine));
+    p.drawRect(QRectF(focusRing_).adjusted(1, 1, -1, -1));
 }
 
 ShapeFrame::ShapeFrame(QWidget* parent, QRect where, ColourWord fillColour) : QWidget(parent), fill_(fillColour)

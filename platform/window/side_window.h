@@ -1,8 +1,10 @@
 // A small fixed-size window laid out in twips: yellow "Courier New" labels on
 // a blue-violet background, rounded frames, picture areas and an image. It
 // reports clicks on its labels and image, clicks elsewhere on it, and the
-// loss of the focus. It keeps the object that handles its events alive for
-// as long as it lives.
+// loss of the focus. Its buttons and bars answer the keyboard too: Tab and
+// Shift+Tab go from one to the next, and where the focus is shows once the
+// keyboard has moved it. It keeps the object that handles its events alive
+// for as long as it lives.
 #pragma once
 
 #include "common/colour.h"
@@ -22,24 +24,39 @@ class PictureBox;
 class ShapeFrame;
 
 // A label with word-wrapped text that reports a click (a press
-// and a release on it).
+// and a release on it). A label that acts as a button or as one of a set of
+// choices is reached by Tab and pressed by Space or Enter as by a click, and
+// tells assistive technology so.
 class Label final : public QLabel {
     Q_OBJECT
 
 public:
+    enum class Role { Text, PushButton, RadioButton };
+
     Label(QWidget* parent, std::function<void()> onClick);
 
     // CR LF in the text breaks the line.
     void setCaption(const std::string& text);
     const std::string& caption() const { return caption_; }
 
+    void setRole(Role role);
+    Role role() const { return role_; }
+    // Whether a choice is the one chosen.
+    void setChecked(bool checked);
+    bool isChecked() const { return checked_; }
+    // What a click does.
+    void press();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::function<void()> onClick_;
     std::string caption_;
+    Role role_ = Role::Text;
+    bool checked_ = false;
 };
 
 // What a side window's handler object derives from, so that the window can
@@ -73,14 +90,27 @@ public:
 
     std::function<void()> onClick;       // a click outside labels and image
     std::function<void()> onLostFocus;   // another window became active
+    // Esc; without a handler it closes the window as its frame's close
+    // button does.
+    std::function<void()> onEscape;
+
+    // Whether the keyboard has moved the focus, so that it shows.
+    bool showsFocus() const { return showsFocus_; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void placeFocusRing(QWidget* focused);
+
     std::unique_ptr<SideWindowContent> content_;
     bool unloading_ = false;
+    bool showsFocus_ = false;
+    QRect focusRing_;  // where the focus is outlined; empty while it is not shown
 };
 
 // A rounded frame with a yellow border 4 pixels wide, filled or not; it lets

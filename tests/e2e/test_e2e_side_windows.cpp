@@ -408,6 +408,30 @@ private Q_SLOTS:
         QVERIFY2(!german.language().isEmpty() && apartFromGerman < 100, qPrintable(QString::number(apartFromGerman)));
     }
 
+    // With the keyboard alone: I, Tab and Enter on "Options"; there Tab to
+    // the third style and Space, Tab to the walls' red bar, End and Page Up,
+    // Tab on to "Close" and Enter, which saves the choices.
+    void keyboardAlonePicksAndSaves()
+    {
+        GameRun game(*session_);
+        WindowId to = 0;
+        QString why;
+        QVERIFY2(startGame(game, 0, &to, &why), qPrintable(why));
+        const QStringList keys[] = {{"i"}, {"Tab", "Return"}, {"Tab", "Tab", "space", "Tab", "End", "Prior", "Tab",
+                                                               "Tab", "Tab", "Tab", "Tab", "Tab", "Return"}};
+        // Keys go to the active window: each group waits for its own.
+        for (int i = 0; i < 3; ++i) {
+            const auto active = [&] { return session_->run("xdotool", {"getactivewindow"}).out.trimmed(); };
+            QTRY_COMPARE_WITH_TIMEOUT(active(), QByteArray::number(to), kWaitMs);
+            for (const QString& key : keys[i])
+                QVERIFY(session_->key(key));
+            if (i < 2)
+                to = session_->waitForWindow(i == 0 ? kInfoTitle : kOptionsTitle, kWaitMs).value_or(0);
+        }
+        const QByteArray expected = styleRecord({palette_.fore, QColor(239, 0, 0)}, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(game.fileBytes(QStringLiteral("Style.dat")).value_or(""), expected, kWaitMs);
+    }
+
     void optionsTakeEffect_data()
     {
         QTest::addColumn<int>("style");

@@ -12,6 +12,7 @@
 #include "support/test_game.h"
 #include "support/widget_helpers.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -47,6 +48,7 @@ private Q_SLOTS:
     void dotLeavesNoGreenBehind();
     void clockWipeLeavesNoResidue();
     void focusRedrawsAndStartsTheClock();
+    void describesItsLinesToAssistiveTechnology();
 };
 
 void TestForm1::startsWithTheSmallestMaze()
@@ -405,6 +407,18 @@ void TestForm1::focusRedrawsAndStartsTheClock()
     f.Form_GotFocus();
     QVERIFY(f.timer2().isEnabled());
     QVERIFY(!pixelsOf(f.window().surface().image(), qColour(kGoalColour)).isEmpty());
+}
+
+void TestForm1::describesItsLinesToAssistiveTechnology()
+{
+    TestGame game;
+    Form1& f = game.form();
+    QVERIFY(game.start());
+    f.High_Score = 1234, f.High_Name = "Anna", f.Time_Minutes = 3, f.Time_Seconds = 7;
+    f.Timer2_Timer();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&f.window());
+    QCOMPARE(a->text(QAccessible::Name) + '|' + a->text(QAccessible::Description),
+             "Orvo|Highscore: 1234 by Anna\nTime: 03:08  N = New Game  Esc = End  I = Info");
 }
 
 QTEST_MAIN(TestForm1)

@@ -9,6 +9,7 @@
 #include "support/test_game.h"
 #include "support/widget_helpers.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -92,6 +93,8 @@ private Q_SLOTS:
     void everyClickButOptionsCloses_data();
     void everyClickButOptionsCloses();
     void optionsLabelOpensOptionsAndInfoGoes();
+    void keyboardAndAssistiveTechnologyReachEveryControl_data();
+    void keyboardAndAssistiveTechnologyReachEveryControl();
     void clockResumesFromTheSameReading();
 };
 
@@ -194,6 +197,105 @@ void TestInfoWindow::optionsLabelOpensOptionsAndInfoGoes()
 
     options->close();
     QTRY_VERIFY(options.isNull());
+}
+
+void TestInfoWindow::keyboardAndAssistiveTechnologyReachEveryControl_data()
+{
+    QTest::addColumn<bool>("options");  // reached from Info by Tab and Enter
+    QTest::addColumn<int>("tabs");      // from the first control; -1 a Shift+Tab
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("value");     // for a choice, checked or not; -1: none
+    QTest::addColumn<int>("key");       // then pressed on it; 0: its action done
+    QTest::addColumn<int>("after");     // the value then, 1 for a button that closes; -1: nothing pressed
+    const auto at = [](int left, int top) { return QPoint(left / 15 + 4, top / 15 + 4); };
+    QTest::newRow("instructions") << false << 0 << at(120, 120) << int(QAccessible::StaticText)
+                                  << QString::fromStdString(kInstructions).replace("\r\n", "\n") << -1 << 0 << -1;
+    QTest::newRow("credits") << false << 0 << at(120, 3360) << int(QAccessible::StaticText)
+                             << "Orvo, made by the Orvo project." << -1 << 0 << -1;
+    QTest::newRow("close") << false << 0 << at(240, 5000) << int(QAccessible::Button) << "Close" << -1 << int(Qt::Key_Return) << 1;
+    QTest::newRow("escape") << false << 0 << at(240, 5000) << int(QAccessible::Button) << "Close" << -1 << int(Qt::Key_Escape) << 1;
+    QTest::newRow("options") << false << -1 << at(2280, 5000) << int(QAccessible::Button) << "Options" << -1 << int(Qt::Key_Space) << 1;
+    const int styleKeys[] = {0, Qt::Key_Space, Qt::Key_Return};
+    for (int i = 0; i < 3; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("style%1").arg(i + 1))) << true << i << at(240 + 1560 * i, 675)
+            << int(QAccessible::RadioButton) << QStringLiteral("Style %1").arg(i + 1) << int(i == 0) << styleKeys[i] << 1;
+    // The walls' bars, then the passages'; Up goes toward 0.
+    const char* colours[] = {"red", "green", "blue"};
+    const int barKeys[][2] = {{Qt::Key_PageDown, 60}, {Qt::Key_Down, 56}, {Qt::Key_End, 255},
+                              {Qt::Key_PageUp, 0}, {Qt::Key_Up, 21}, {Qt::Key_Home, 0}, {0, 255}};
+    for (int i = 0; i < 7; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("bar%1").arg(i))) << true << 3 + i % 6
+            << at((i % 6 < 3 ? 1200 : 3600) + 360 * (i % 3), 1200) << int(QAccessible::Slider)
+            << QStringLiteral("%1: %2").arg(i % 6 < 3 ? "Walls" : "Passages", colours[i % 3])
+            << 11 * ((i + 3) % 6 + 1) << barKeys[i][0] << barKeys[i][1];
+    QTest::newRow("optionsEscape") << true << -1 << at(240, 3075) << int(QAccessible::Button) << "Close" << -1 << int(Qt::Key_Escape) << 1;
+}
+
+void TestInfoWindow::keyboardAndAssistiveTechnologyReachEveryControl()
+{
+    QFETCH(bool, options);
+    QFETCH(int, tabs);
+    QFETCH(QPoint, at);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(int, value);
+    QFETCH(int, key);
+    QFETCH(int, after);
+    TestGame game;
+    QVERIFY(game.start());
+    Module1& m = game.form().settings();
+    m.Back_Red = 44, m.Back_Green = 55, m.Back_Blue = 66, m.Fore_Red = 11, m.Fore_Green = 22, m.Fore_Blue = 33;
+    pressI(game.form());
+    SideWindowRef w;
+    QTRY_VERIFY((w = shownSideWindow(QStringLiteral("Info"))) && w->isActiveWindow());
+    for (Qt::Key k : options ? QList {Qt::Key_Tab, Qt::Key_Enter} : QList<Qt::Key>())
+        QTest::keyClick(w->windowHandle(), k);
+    QTRY_VERIFY((w = shownSideWindow(options ? QStringLiteral("Options") : QStringLiteral("Info"))) && w->isActiveWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QWidget* control = w->childAt(at);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+    QAccessibleValueInterface* v = a->valueInterface();
+    const auto valueNow = [&] { return v ? v->currentValue().toInt() : a->state().checkable ? a->state().checked : -1; };
+    const bool radio = role == QAccessible::RadioButton, button = role == QAccessible::Button;
+    QCOMPARE(int(a->role()), role);
+    QCOMPARE(a->text(QAccessible::Name), name);
+    QCOMPARE(valueNow(), value);
+    QCOMPARE(v ? v->maximumValue().toInt() - v->minimumValue().toInt() : 255, 255);
+    QCOMPARE(a->actionInterface()->actionNames().contains(radio ? QAccessibleActionInterface::toggleAction()
+                                                                : QAccessibleActionInterface::pressAction()),
+             radio || button);
+    QCOMPARE(a->state().focusable, role != QAccessible::StaticText);
+    if (role == QAccessible::StaticText)
+        return;
+    // The window's activation puts the focus on the first control unseen;
+    // Tab and Shift+Tab move it and show it.
+    const QImage quiet = w->grab().toImage();
+    for (int i = 0; i < qAbs(tabs); ++i)
+        QTest::keyClick(w->windowHandle(), Qt::Key_Tab, tabs < 0 ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), control);
+    QCOMPARE(w->grab().toImage() == quiet, tabs == 0);
+    control->clearFocus();
+    QVERIFY(w->grab().toImage() == quiet);
+    if (after < 0)
+        return;
+    control->setFocus();
+    if (key)
+        QTest::keyClick(w->windowHandle(), Qt::Key(key));
+    else if (v)
+        v->setCurrentValue(300);
+    else
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QTRY_VERIFY(!button || w.isNull());
+    if (button)
+        return;
+    QCOMPARE(valueNow(), after);
+    // As a drag sets it: the component, and the colour made from the three.
+    if (v && name.startsWith(QLatin1String("Walls")))
+        QCOMPARE(m.Back_Color, RGB(m.Back_Red, m.Back_Green, m.Back_Blue));
+    else if (v)
+        QCOMPARE(m.Fore_Color, RGB(m.Fore_Red, m.Fore_Green, m.Fore_Blue));
 }
 
 void TestInfoWindow::clockResumesFromTheSameReading()
