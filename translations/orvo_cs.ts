@@ -249,28 +249,28 @@ z nich je, a jinak v $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Walls: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stěny: červená</translation>
     </message>
     <message>
         <source>Walls: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Stěny: zelená</translation>
     </message>
     <message>
         <source>Walls: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Stěny: modrá</translation>
     </message>
     <message>
         <source>Passages: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cesty: červená</translation>
     </message>
     <message>
         <source>Passages: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Cesty: zelená</translation>
     </message>
     <message>
         <source>Passages: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Cesty: modrá</translation>
     </message>
 </context>
 <context>

@@ -250,28 +250,28 @@ findes der, og ellers i $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Walls: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vægge: rød</translation>
     </message>
     <message>
         <source>Walls: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vægge: grøn</translation>
     </message>
     <message>
         <source>Walls: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Vægge: blå</translation>
     </message>
     <message>
         <source>Passages: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gange: rød</translation>
     </message>
     <message>
         <source>Passages: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Gange: grøn</translation>
     </message>
     <message>
         <source>Passages: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Gange: blå</translation>
     </message>
 </context>
 <context>

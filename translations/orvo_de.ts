@@ -250,28 +250,28 @@ schon eine davon befindet, sonst in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Walls: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wände: Rot</translation>
     </message>
     <message>
         <source>Walls: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Wände: Grün</translation>
     </message>
     <message>
         <source>Walls: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Wände: Blau</translation>
     </message>
     <message>
         <source>Passages: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wege: Rot</translation>
     </message>
     <message>
         <source>Passages: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Wege: Grün</translation>
     </message>
     <message>
         <source>Passages: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Wege: Blau</translation>
     </message>
 </context>
 <context>

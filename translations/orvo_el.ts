@@ -252,28 +252,28 @@ them is there, and otherwise in $XDG_DATA_HOME/orvo (~/.local/share/orvo).
     <message>
         <source>Walls: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Τοίχοι: κόκκινο</translation>
     </message>
     <message>
         <source>Walls: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Τοίχοι: πράσινο</translation>
     </message>
     <message>
         <source>Walls: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Τοίχοι: μπλε</translation>
     </message>
     <message>
         <source>Passages: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δρόμοι: κόκκινο</translation>
     </message>
     <message>
         <source>Passages: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Δρόμοι: πράσινο</translation>
     </message>
     <message>
         <source>Passages: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Δρόμοι: μπλε</translation>
     </message>
 </context>
 <context>

@@ -251,28 +251,28 @@ yksikin niistä on jo siellä, ja muuten kansiossa $XDG_DATA_HOME/orvo
     <message>
         <source>Walls: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the walls&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seinät: punainen</translation>
     </message>
     <message>
         <source>Walls: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Seinät: vihreä</translation>
     </message>
     <message>
         <source>Walls: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Seinät: sininen</translation>
     </message>
     <message>
         <source>Passages: red</source>
         <extracomment>How a screen reader names a colour bar: the red part of the passages&apos; colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Polut: punainen</translation>
     </message>
     <message>
         <source>Passages: green</source>
-        <translation type="unfinished"></translation>
+        <translation>Polut: vihreä</translation>
     </message>
     <message>
         <source>Passages: blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Polut: sininen</translation>
     </message>
 </context>
 <context>
