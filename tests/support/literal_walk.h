@@ -5,6 +5,6 @@
 
 #include "maze/generator.h"
 
-// Takes the same arguments as digMaze and keeps the same rules.
+// Takes the same arguments as digMaze and keeps the same rules, but clears only columns 0..W and rows 0..H.
 DigOutcome literalWalk(MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t digLimit, RandomSource& random,
                        std::int16_t& goalY);
