@@ -112,6 +112,13 @@ SideWindow::SideWindow(const std::string& caption, int clientWidthTwips, int cli
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { placeFocusRing(now); });
 }
 
+// The window stops following the focus before QWidget's own destructor
+// hides it, which moves the focus while this part of it is already gone.
+SideWindow::~SideWindow()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 Label* SideWindow::addLabel(Twips where, const std::string& text, Align align, std::function<void()> whenClicked)
 {
     auto* label = new Label(this, std::move(whenClicked));

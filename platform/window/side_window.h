@@ -75,6 +75,7 @@ public:
     // A window with no owner opens modeless; one with an owner opens modal
     // over it.
     SideWindow(const std::string& caption, int clientWidthTwips, int clientHeightTwips, QWidget* owner = nullptr);
+    ~SideWindow() override;
 
     Label* addLabel(Twips where, const std::string& text, Align align, std::function<void()> whenClicked);
     ShapeFrame* addShape(Twips where, ColourWord fillColour);
