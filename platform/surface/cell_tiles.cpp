@@ -13,6 +13,20 @@ namespace platform {
 
 namespace {
 
+// Sets n pixels. GCC 12 at -O2 vectorises a loop only when its vector code
+// leaves no remainder to do, so std::fill_n's loop over 32-bit pixels stays
+// one pixel a store, three to four times slower than writing the memory can
+// be; the fixed inner loop here becomes vector stores.
+void fillPixels(QRgb* to, int n, QRgb pixel)
+{
+    int i = 0;
+    for (; i + 8 <= n; i += 8)
+        for (int k = 0; k < 8; ++k)
+            to[i + k] = pixel;
+    for (; i < n; ++i)
+        to[i] = pixel;
+}
+
 // Sets every pixel of the picture outside the area, which lies within it or
 // is empty.
 void fillOutside(QImage& picture, QRect inside, QRgb pixel)
@@ -20,11 +34,11 @@ void fillOutside(QImage& picture, QRect inside, QRgb pixel)
     for (int y = 0; y < picture.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         if (y < inside.top() || y > inside.bottom()) {
-            std::fill_n(row, picture.width(), pixel);
+            fillPixels(row, picture.width(), pixel);
             continue;
         }
-        std::fill_n(row, inside.left(), pixel);
-        std::fill_n(row + inside.right() + 1, picture.width() - inside.right() - 1, pixel);
+        fillPixels(row, inside.left(), pixel);
+        fillPixels(row + inside.right() + 1, picture.width() - inside.right() - 1, pixel);
     }
 }
 
@@ -41,6 +55,7 @@ void CellTiles::keepFor(const CellGrid& grid, PixelScale scale)
     masks_.clear();
     tileWith_.clear();
     tiles_.clear();
+    recent_.fill({});
 }
 
 std::vector<CellTiles::Span> CellTiles::spans(int cells, int limit)
@@ -79,6 +94,15 @@ const std::vector<std::uint8_t>& CellTiles::mask(int stroke, std::uint32_t colum
 }
 
 const CellTiles::Tile& CellTiles::tile(CellLook look, std::uint32_t column, std::uint32_t row)
+{
+    const std::uint64_t key = look | std::uint64_t {column} << 16 | std::uint64_t {row} << 40;
+    Recent& recent = recent_[key * 0x9E3779B97F4A7C15 >> 52];
+    if (!recent.tile || recent.key != key)
+        recent = {key, &keptTile(look, column, row)};
+    return *recent.tile;
+}
+
+const CellTiles::Tile& CellTiles::keptTile(CellLook look, std::uint32_t column, std::uint32_t row)
 {
     const auto [at, fresh] = tiles_.try_emplace(look | std::uint64_t {column} << 16 | std::uint64_t {row} << 40);
     if (!fresh)

@@ -45,7 +45,9 @@ private:
 
     void keepFor(const CellGrid& grid, PixelScale scale);
     std::vector<Span> spans(int cells, int limit);
+    // A cell's tile, and the same from the kept tiles, made the first time.
     const Tile& tile(CellLook look, std::uint32_t column, std::uint32_t row);
+    const Tile& keptTile(CellLook look, std::uint32_t column, std::uint32_t row);
     // The pixels of a cell in these places that one stroke covers.
     const std::vector<std::uint8_t>& mask(int stroke, std::uint32_t column, std::uint32_t row);
     void copyRow(QImage& picture, const std::vector<Span>& columns, const Span& row, const CellLook* looks,
@@ -62,6 +64,11 @@ private:
     // a tile, which keeps the tiles few enough to stay in the cache.
     std::unordered_map<std::string, Tile> tileWith_;
     std::unordered_map<std::uint64_t, const Tile*> tiles_;
+    // The tiles last found, in a table indexed by a hash of their keys: most
+    // cells find theirs here, for less than the map's lookup costs. It has
+    // room for the few thousand keys of a grid at a fractional scale.
+    struct Recent { std::uint64_t key; const Tile* tile; };
+    std::array<Recent, 4096> recent_ {};
 };
 
 }  // namespace platform
