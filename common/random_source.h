@@ -26,6 +26,13 @@ public:
 
     double next() override
     {
+        // (2^32 - 1) / 2^32 is exact in a double, so the result stays below 1.
+        return static_cast<double>(nextBits()) * (1.0 / 4294967296.0);
+    }
+
+    // The 32 bits next() divides by 2^32.
+    std::uint32_t nextBits()
+    {
         const std::uint32_t result = state_[0] + state_[3];
         const std::uint32_t t = state_[1] << 9;
         state_[2] ^= state_[0];
@@ -34,8 +41,7 @@ public:
         state_[0] ^= state_[3];
         state_[2] ^= t;
         state_[3] = (state_[3] << 11) | (state_[3] >> 21);
-        // (2^32 - 1) / 2^32 is exact in a double, so the result stays below 1.
-        return static_cast<double>(result) * (1.0 / 4294967296.0);
+        return result;
     }
 
 private:

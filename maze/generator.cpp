@@ -2,6 +2,7 @@
 
 #include "common/random_source.h"
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -10,51 +11,89 @@ namespace {
 constexpr int kStepX[4] = {-1, 0, 1, 0};
 constexpr int kStepY[4] = {0, -1, 0, 1};
 
-// The cells as the walk reads them: a byte for each cell of columns 0..W and
-// rows 0..H, 1 for a passage, plus 2 on the frame (column 0 or W, row 0 or
-// H), and a ring of wall round them for the reads two cells out from the
-// frame's inner edge. A move passes the range test exactly when its target
-// is not on the frame, so the dig rule is four reads and no branch, on a copy
-// small enough for the processor's nearest cache.
+// The cells as the walk knows them: a byte for each cell of columns 0..W and
+// rows 0..H, and a ring round them, named by the byte's index, so that a
+// move adds a fixed offset. Each byte holds which of the four moves the dig
+// rule allows from the cell, whether the cell is a passage, and whether it
+// lies in column W - 1, where the goal is looked for. The dig rule allows
+// move d when its target is off the frame (columns 0 and W, rows 0 and H)
+// and the target's three neighbours other than the cell itself are all
+// wall; the target itself may be a passage (stepping back onto a dead end
+// hanging off the cell is allowed). So a cell's allowed moves change only
+// when one of those twelve cells round it is dug: digging a cell takes the
+// move away from the twelve cells it blocks, and a step reads one byte. The
+// grid is written once, from the bytes, when the walk is done.
 class WalkCells {
 public:
-    WalkCells(int W, int H) : stride_(W + 3), bytes_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(H + 3))
+    WalkCells(int W, int H) : W_(W), H_(H), stride_(W + 3), bytes_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(H + 3))
     {
-        for (int y = 0; y <= H; ++y)
-            for (int x = 0; x <= W; ++x)
-                bytes_[index(x, y)] = x == 0 || y == 0 || x == W || y == H ? kFrame : 0;
+        for (int y = 1; y < H; ++y)
+            for (int x = 1; x < W; ++x) {
+                std::uint8_t& byte = bytes_[static_cast<std::size_t>(at(x, y))];
+                byte = x == W - 1 ? kGoalColumn : 0;
+                for (int d = 0; d < 4; ++d) {
+                    const int tx = x + kStepX[d];
+                    const int ty = y + kStepY[d];
+                    if (tx > 0 && ty > 0 && tx < W && ty < H)
+                        byte |= static_cast<std::uint8_t>(1 << d);
+                }
+            }
         for (int d = 0; d < 4; ++d) {
-            step_[d] = kStepX[d] + kStepY[d] * stride_;
-            side_[d] = kStepY[d] + kStepX[d] * stride_;
+            const int step = kStepX[d] + kStepY[d] * stride_;
+            const int side = kStepY[d] + kStepX[d] * stride_;
+            blocked_[d] = {-2 * step, -step - side, -step + side};
+            for (unsigned set = 0; set < moves_.size(); ++set)
+                if (set & (1u << d))
+                    moves_[set].step[moves_[set].count++] = step;
         }
     }
 
-    // The dig rule for move d from (x, y), a cell within the frame: the
-    // target is off the frame, and its three side neighbours other than
-    // (x, y) are all wall. The target itself may be a passage: stepping back
-    // onto a dead end hanging off (x, y) is allowed.
-    bool allowed(int x, int y, int d) const
+    // The moves the dig rule allows from a cell: how many, and where each
+    // leads, in the order left, up, right, down.
+    struct Moves {
+        int count;
+        int step[4];
+    };
+
+    int at(int x, int y) const { return (y + 1) * stride_ + x + 1; }
+    int row(int cell) const { return cell / stride_ - 1; }
+    bool inGoalColumn(int cell) const { return byte(cell) & kGoalColumn; }
+    const Moves& allowedMoves(int cell) const { return moves_[byte(cell) & kMoves]; }
+
+    // Marks the cell a passage; true when it was a wall.
+    bool dig(int cell)
     {
-        const std::ptrdiff_t step = step_[d];
-        const std::ptrdiff_t side = side_[d];
-        const std::uint8_t* target = &bytes_[index(x, y)] + step;
-        return ((target[0] & kFrame) | ((target[step] | target[side] | target[-side]) & kPassage)) == 0;
+        if (byte(cell) & kPassage)
+            return false;
+        bytes_[static_cast<std::size_t>(cell)] |= kPassage;
+        for (int d = 0; d < 4; ++d)
+            for (const int from : blocked_[d])
+                bytes_[static_cast<std::size_t>(cell + from)] &= static_cast<std::uint8_t>(~(1 << d));
+        return true;
     }
 
-    void dig(int x, int y) { bytes_[index(x, y)] |= kPassage; }
+    // Writes the passages into the cleared grid.
+    void copyTo(MazeGrid& maze) const
+    {
+        for (int y = 0; y <= H_; ++y)
+            for (int x = 0; x <= W_; ++x)
+                maze(x, y) = (byte(at(x, y)) & kPassage) != 0;
+    }
 
 private:
-    static constexpr int kPassage = 1;
-    static constexpr int kFrame = 2;
+    static constexpr std::uint8_t kMoves = 15;
+    static constexpr std::uint8_t kPassage = 16;
+    static constexpr std::uint8_t kGoalColumn = 32;
 
-    std::size_t index(int x, int y) const { return static_cast<std::size_t>((y + 1) * stride_ + x + 1); }
+    std::uint8_t byte(int cell) const { return bytes_[static_cast<std::size_t>(cell)]; }
 
+    int W_, H_;
     int stride_;
     std::vector<std::uint8_t> bytes_;
-    // Where the target of each move, and the cells beside it, lie from a
-    // cell's byte.
-    std::ptrdiff_t step_[4] {};
-    std::ptrdiff_t side_[4] {};
+    // For each set of allowed moves (bit d for move d), the moves.
+    std::array<Moves, 16> moves_ {};
+    // For each move, the offsets of the cells a dug cell takes it from.
+    std::array<int, 3> blocked_[4] {};
 };
 
 // floor(r x n): the product is never negative, so dropping the fraction is
@@ -64,10 +103,17 @@ int draw(RandomSource& random, std::size_t n)
     return static_cast<int>(random.next() * static_cast<double>(n));
 }
 
-struct Cell { int x, y; };
+// The same from the game's own source, in whole numbers: r is bits / 2^32,
+// and bits x n lies below 2^53 (n is at most 32767), so the double above
+// holds it exactly and drops the same fraction.
+int draw(FastRandom& random, std::size_t n)
+{
+    return static_cast<int>(std::uint64_t {random.nextBits()} * n >> 32);
+}
 
 DigOutcome startCell(const MazeGrid& maze)
 {
+    struct Cell { int x, y; };
     for (const Cell c : {Cell {1, 1}, Cell {2, 1}, Cell {1, 2}})
         if (maze(c.x, c.y))
             return {static_cast<std::int16_t>(c.x), static_cast<std::int16_t>(c.y)};
@@ -80,25 +126,22 @@ DigOutcome startCell(const MazeGrid& maze)
 // A dead end outside column W - 1 that a jump lands on is dropped from the
 // list: it never gets an allowed move again, so landing there once more
 // would only lead to another jump. One number is drawn a step or a jump.
-DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, RandomSource& random, std::int16_t& goalY)
+// `Random` is the game's own source where it is one, so that its numbers are
+// made in line and in whole numbers.
+template <class Random>
+DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, Random& random, std::int16_t& goalY)
 {
     constexpr std::size_t kWalked = ~std::size_t {0};
-    maze.clear();
     WalkCells cells(W, H);
-    std::vector<Cell> passages;  // passage cells, each at most once
+    std::vector<int> passages;  // passage cells, each at most once
     passages.reserve(static_cast<std::size_t>(digLimit));
-    Cell at {1, 1};
+    int at = cells.at(1, 1);
     std::size_t landed = kWalked;  // where in `passages` a jump landed
     for (int steps = 0; steps < digLimit;) {
-        int open[4];
-        int count = 0;
-        for (int d = 0; d < 4; ++d) {
-            open[count] = d;
-            count += cells.allowed(at.x, at.y, d);
-        }
-        if (count == 0) {
-            if (at.x == W - 1)
-                goalY = static_cast<std::int16_t>(at.y);
+        const WalkCells::Moves& moves = cells.allowedMoves(at);
+        if (moves.count == 0) {
+            if (cells.inGoalColumn(at))
+                goalY = static_cast<std::int16_t>(cells.row(at));
             else if (landed != kWalked) {
                 passages[landed] = passages.back();
                 passages.pop_back();
@@ -107,16 +150,14 @@ DigOutcome digWith(MazeGrid& maze, int W, int H, int digLimit, RandomSource& ran
             at = passages[landed];
             continue;
         }
-        const int d = open[draw(random, static_cast<std::size_t>(count))];
-        at = {at.x + kStepX[d], at.y + kStepY[d]};
+        at += moves.step[draw(random, static_cast<std::size_t>(moves.count))];
         landed = kWalked;
-        std::int16_t& cell = maze(at.x, at.y);
-        if (cell == 0)
+        if (cells.dig(at))
             passages.push_back(at);
-        cell = 1;
-        cells.dig(at.x, at.y);
         ++steps;
     }
+    maze.clear();
+    cells.copyTo(maze);
     return startCell(maze);
 }
 
@@ -145,5 +186,7 @@ DigOutcome digMaze(MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t 
     if (W < 3 || H < 3 || W > kLargestSide || H > kLargestSide || W * H > kLargestCellCount || digLimit < 1
         || digLimit > W * H)
         return {};
+    if (auto* fast = dynamic_cast<FastRandom*>(&random))
+        return digWith(maze, W, H, digLimit, *fast, goalY);
     return digWith(maze, W, H, digLimit, random, goalY);
 }
