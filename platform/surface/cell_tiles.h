@@ -40,18 +40,28 @@ private:
     // The cells of one axis that show: each one's first device pixel, its
     // size as it shows (the picture's edge may cut the last) and its place.
     struct Span { int start, size; std::uint32_t place; };
-    // A tile's pixels are 0 where nothing is drawn, unless it is opaque.
-    struct Tile { std::vector<QRgb> pixels; int width; bool opaque; };
+    // A tile's pixels are 0 where nothing is drawn, unless it is opaque. Its
+    // rows lie `stride` pixels apart, a whole number of blocks of eight; the
+    // pixels past its width are never shown. Where a picture is being
+    // cleared, the tile over the clear colour is made once and kept.
+    struct Tile {
+        std::vector<QRgb> pixels;
+        int width, stride;
+        bool opaque;
+        std::vector<QRgb> overClear {};
+        QRgb clearColour = 0;
+    };
 
     void keepFor(const CellGrid& grid, PixelScale scale);
     std::vector<Span> spans(int cells, int limit);
     // A cell's tile, and the same from the kept tiles, made the first time.
-    const Tile& tile(CellLook look, std::uint32_t column, std::uint32_t row);
-    const Tile& keptTile(CellLook look, std::uint32_t column, std::uint32_t row);
+    Tile& tile(CellLook look, std::uint32_t column, std::uint32_t row);
+    Tile& keptTile(CellLook look, std::uint32_t column, std::uint32_t row);
     // The pixels of a cell in these places that one stroke covers.
     const std::vector<std::uint8_t>& mask(int stroke, std::uint32_t column, std::uint32_t row);
     void copyRow(QImage& picture, const std::vector<Span>& columns, const Span& row, const CellLook* looks,
                  std::optional<QRgb> clearTo);
+    static const QRgb* overClear(Tile& tile, QRgb clearTo);
 
     // What the tiles were drawn for: the scale, the pen's width and the
     // strokes' and the two fills' colours.
@@ -63,11 +73,11 @@ private:
     // Many looks give the same pixels, one stroke hiding another; they share
     // a tile, which keeps the tiles few enough to stay in the cache.
     std::unordered_map<std::string, Tile> tileWith_;
-    std::unordered_map<std::uint64_t, const Tile*> tiles_;
+    std::unordered_map<std::uint64_t, Tile*> tiles_;
     // The tiles last found, in a table indexed by a hash of their keys: most
     // cells find theirs here, for less than the map's lookup costs. It has
     // room for the few thousand keys of a grid at a fractional scale.
-    struct Recent { std::uint64_t key; const Tile* tile; };
+    struct Recent { std::uint64_t key; Tile* tile; };
     std::array<Recent, 4096> recent_ {};
 };
 
