@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
 #include <QtTest>
@@ -57,6 +58,14 @@ QStringList XSession::missingTools()
 
 bool XSession::start(QString* why)
 {
+    // Tests run side by side, and servers started in the same moment can
+    // pick the same display: one session starts at a time, on this machine.
+    QLockFile starting(QDir::temp().filePath(QStringLiteral("orvo-e2e-session-start.lock")));
+    starting.setStaleLockTime(0);
+    if (!starting.lock()) {
+        *why = QStringLiteral("no lock for starting a session: ") + starting.fileName();
+        return false;
+    }
     // -displayfd makes the server pick a free display and write its number
     // to our pipe once it accepts connections.
     server_ = std::make_unique<QProcess>();
