@@ -27,12 +27,15 @@ void fillPixels(QRgb* to, int n, QRgb pixel)
         to[i] = pixel;
 }
 
-// Copies n pixels, a block of eight at a time, which GCC writes as vector
-// stores: up to seven pixels past n are written as well.
-void copyBlocks(QRgb* to, const QRgb* from, int n)
+// Copies n pixels, at least four, four at a time: GCC writes each four as
+// one vector store. The last four end at n, writing again some of what the
+// ones before them wrote.
+void copyPixels(QRgb* to, const QRgb* from, int n)
 {
-    for (int i = 0; i < n; i += 8)
-        std::memcpy(to + i, from + i, 8 * sizeof(QRgb));
+    int i = 0;
+    for (; i + 4 < n; i += 4)
+        std::memcpy(to + i, from + i, 4 * sizeof(QRgb));
+    std::memcpy(to + n - 4, from + n - 4, 4 * sizeof(QRgb));
 }
 
 // Sets every pixel of the picture outside the area, which lies within it or
@@ -116,18 +119,16 @@ CellTiles::Tile& CellTiles::keptTile(CellLook look, std::uint32_t column, std::u
     if (!fresh)
         return *at->second;
     const int fill = look >> kStrokeCount;
-    const int width = places_[column].size;
-    const int stride = (width + 7) / 8 * 8;
-    Tile made {std::vector<QRgb>(static_cast<std::size_t>(stride * places_[row].size), fill ? colours_[fill] : 0),
-               width, stride, fill != 0};
+    Tile made {std::vector<QRgb>(static_cast<std::size_t>(places_[column].size * places_[row].size),
+                                 fill ? colours_[fill] : 0),
+               places_[column].size, fill != 0};
     for (int n = 0; n < kStrokeCount; ++n) {
         if (!(look & (1 << n)))
             continue;
         const std::vector<std::uint8_t>& covered = mask(n, column, row);
         for (std::size_t i = 0; i < covered.size(); ++i)
             if (covered[i])
-                made.pixels[i / static_cast<std::size_t>(width) * static_cast<std::size_t>(stride)
-                            + i % static_cast<std::size_t>(width)] = colours_[0];
+                made.pixels[i] = colours_[0];
     }
     std::string content(reinterpret_cast<const char*>(&made.width), sizeof made.width);
     content += made.opaque ? 'o' : 't';
@@ -151,35 +152,30 @@ const QRgb* CellTiles::overClear(Tile& tile, QRgb clearTo)
 void CellTiles::copyRow(QImage& picture, const std::vector<Span>& columns, const Span& row, const CellLook* looks,
                         std::optional<QRgb> clearTo)
 {
-    // Each cell's pixels, when they cover it whole: an opaque tile, or any
-    // tile where the picture is being cleared.
-    struct Source { const Tile* tile; const QRgb* opaque; };
-    std::vector<Source> sources(columns.size());
+    // Each cell's pixels, and whether they cover it whole: an opaque tile,
+    // or any tile where the picture is being cleared.
+    struct Cell { const QRgb* pixels; int width, start, size; bool whole; };
+    std::vector<Cell> cells(columns.size());
     for (std::size_t c = 0; c < columns.size(); ++c) {
         Tile& found = tile(looks[c], columns[c].place, row.place);
-        sources[c] = {&found, found.opaque ? found.pixels.data() : clearTo ? overClear(found, *clearTo) : nullptr};
+        const bool whole = found.opaque || clearTo;
+        cells[c] = {whole && !found.opaque ? overClear(found, *clearTo) : found.pixels.data(), found.width,
+                    columns[c].start, columns[c].size, whole};
     }
     for (int y = 0; y < row.size; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(row.start + y));
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const Tile& from = *sources[c].tile;
-            QRgb* to = line + columns[c].start;
-            const int n = columns[c].size;
-            if (sources[c].opaque) {
-                const QRgb* pixels = sources[c].opaque + y * from.stride;
-                // Whole blocks may run into the next cell, which is written
-                // next; never past the picture's edge, nor into a cell that
-                // only covers what shows through.
-                if (c + 1 < columns.size() && sources[c + 1].opaque && (n + 7) / 8 * 8 - n <= columns[c + 1].size)
-                    copyBlocks(to, pixels, n);
-                else
-                    std::memcpy(to, pixels, static_cast<std::size_t>(n) * sizeof(QRgb));
-                continue;
+        for (const Cell& cell : cells) {
+            QRgb* to = line + cell.start;
+            const QRgb* from = cell.pixels + y * cell.width;
+            if (cell.whole && cell.size >= 4) {
+                copyPixels(to, from, cell.size);
+            } else if (cell.whole) {
+                std::memcpy(to, from, static_cast<std::size_t>(cell.size) * sizeof(QRgb));
+            } else {
+                for (int i = 0; i < cell.size; ++i)
+                    if (qAlpha(from[i]) != 0)
+                        to[i] = from[i];
             }
-            const QRgb* pixels = from.pixels.data() + y * from.stride;
-            for (int i = 0; i < n; ++i)
-                if (qAlpha(pixels[i]) != 0)
-                    to[i] = pixels[i];
         }
     }
 }

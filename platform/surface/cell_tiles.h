@@ -40,13 +40,12 @@ private:
     // The cells of one axis that show: each one's first device pixel, its
     // size as it shows (the picture's edge may cut the last) and its place.
     struct Span { int start, size; std::uint32_t place; };
-    // A tile's pixels are 0 where nothing is drawn, unless it is opaque. Its
-    // rows lie `stride` pixels apart, a whole number of blocks of eight; the
-    // pixels past its width are never shown. Where a picture is being
-    // cleared, the tile over the clear colour is made once and kept.
+    // A tile's pixels are 0 where nothing is drawn, unless it is opaque.
+    // Where a picture is being cleared, the tile over the clear colour is
+    // made once and kept.
     struct Tile {
         std::vector<QRgb> pixels;
-        int width, stride;
+        int width;
         bool opaque;
         std::vector<QRgb> overClear {};
         QRgb clearColour = 0;
