@@ -24,7 +24,10 @@ else
     tar -c "${excludes[@]}" . | tar -x -C "$work/orvo"
 fi
 
-(cd "$work/orvo" && dpkg-buildpackage -us -uc -b)
+# dh builds with one job unless told how many.
+parallel=${DEB_BUILD_OPTIONS:-}
+[[ $parallel == *parallel=* ]] || parallel="$parallel parallel=$(nproc)"
+(cd "$work/orvo" && DEB_BUILD_OPTIONS="${parallel# }" dpkg-buildpackage -us -uc -b)
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 deb=$(echo "$work"/orvo_"$version"_*.deb)
 [ -f "$deb" ] || { echo "no package orvo_${version}_*.deb was built" >&2; exit 1; }
