@@ -13,23 +13,6 @@ namespace {
 constexpr StrokeStep kStyleOneSteps[] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}, {-1, 1}};
 constexpr StrokeStep kStyleThreeSteps[] = {{1, 0}, {0, 1}};
 
-// The bit of the stroke between the cells at a and b, counted from the cell
-// drawn, in either order: indexed by 9 a + b with each offset 3 (dx + 1)
-// + (dy + 1).
-constexpr std::array<CellLook, 81> strokeBits()
-{
-    std::array<CellLook, 81> bits {};
-    auto offset = [](int dx, int dy) { return 3 * (dx + 1) + dy + 1; };
-    for (int n = 0; n < kStrokeCount; ++n) {
-        const CellStroke& k = kCellStrokes[n];
-        const auto bit = static_cast<CellLook>(1 << n);
-        bits[static_cast<std::size_t>(9 * offset(k.x1, k.y1) + offset(k.x2, k.y2))] = bit;
-        bits[static_cast<std::size_t>(9 * offset(k.x2, k.y2) + offset(k.x1, k.y1))] = bit;
-    }
-    return bits;
-}
-constexpr std::array<CellLook, 81> kStrokeBits = strokeBits();
-
 CellLook fillOf(const StyleRule& rule, const MazeScene& scene, int x, int y)
 {
     if (x > scene.width || y > scene.height || rule.fill == CellFill::None)
