@@ -98,6 +98,23 @@ bool XSession::start(QString* why)
     }
     display_ = QStringLiteral(":%1").arg(number);
 
+    // On a busy machine openbox can take a while to set itself up. One that
+    // never takes charge is stopped and started once more; if the second
+    // does not either, both are reported.
+    QStringList tries;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QString what;
+        if (startWindowManager(&what))
+            return true;
+        tries << what;
+        stopProcess(*windowManager_);
+    }
+    *why = QStringLiteral("openbox did not take charge of display %1: %2").arg(display_, tries.join(u"; then "));
+    return false;
+}
+
+bool XSession::startWindowManager(QString* why)
+{
     windowManager_ = std::make_unique<QProcess>();
     windowManager_->setProcessEnvironment(environment());
     windowManager_->setStandardOutputFile(QProcess::nullDevice());
@@ -106,22 +123,23 @@ bool XSession::start(QString* why)
         windowManager_->setStandardErrorFile(windowManagerLog_.fileName());
     windowManager_->start(QStringLiteral("openbox"), {});
     if (!windowManager_->waitForStarted(kStartTimeoutMs)) {
-        *why = QStringLiteral("openbox did not start: ") + windowManager_->errorString();
+        *why = QStringLiteral("it did not start (%1)").arg(windowManager_->errorString());
         return false;
     }
-    // On a busy machine openbox can take a while to set itself up.
-    if (!waitForWindowManager(2 * kStartTimeoutMs)) {
-        *why = QStringLiteral("openbox did not take charge of display %1 (%2); it said: %3")
-                   .arg(display_,
-                        windowManager_->state() == QProcess::NotRunning ? QStringLiteral("it ended")
-                                                                         : QStringLiteral("it still runs"),
-                        QString::fromLocal8Bit(windowManagerLog_.readAll().right(2000)));
-        return false;
-    }
-    return true;
+    QByteArray probe;
+    if (waitForWindowManager(2 * kStartTimeoutMs, &probe))
+        return true;
+    windowManagerLog_.seek(0);
+    *why = QStringLiteral("%1; the server %2; the last look said \"%3\"; openbox said \"%4\"")
+               .arg(windowManager_->state() == QProcess::NotRunning ? QStringLiteral("it ended")
+                                                                    : QStringLiteral("it still runs"),
+                    server_->state() == QProcess::NotRunning ? QStringLiteral("ended") : QStringLiteral("still runs"),
+                    QString::fromLocal8Bit(probe.trimmed()),
+                    QString::fromLocal8Bit(windowManagerLog_.readAll().right(2000).trimmed()));
+    return false;
 }
 
-bool XSession::waitForWindowManager(int timeoutMs) const
+bool XSession::waitForWindowManager(int timeoutMs, QByteArray* lastProbe) const
 {
     QElapsedTimer clock;
     clock.start();
@@ -130,6 +148,7 @@ bool XSession::waitForWindowManager(int timeoutMs) const
             run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
         if (probe.ok() && probe.out.contains("window id"))
             return true;
+        *lastProbe = probe.finished ? probe.out + probe.err : "xprop did not finish: " + probe.err;
         if (windowManager_->state() == QProcess::NotRunning)
             return false;
         pollPause();

@@ -82,7 +82,8 @@ public:
     bool type(const QString& text) const;
 
 private:
-    bool waitForWindowManager(int timeoutMs) const;
+    bool startWindowManager(QString* why);
+    bool waitForWindowManager(int timeoutMs, QByteArray* lastProbe) const;
 
     std::unique_ptr<QProcess> server_;
     std::unique_ptr<QProcess> windowManager_;
