@@ -1,62 +1,74 @@
 #include "support/literal_walk.h"
 
-#include "common/random_source.h"
-
-#include <algorithm>
-#include <cmath>
-#include <utility>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-enum class Move { OutOfRange, Blocked, Allowed };
+struct Cell { int x, y; };
 
-// The dig rule for direction d (1 left, 2 up, 3 right, 4 down): the target
-// must lie off the frame, and its side neighbours other than (x, y) must be
-// wall.
-Move judge(const MazeGrid& m, int W, int H, int x, int y, int d)
-{
-    constexpr int kDx[] = {-1, 0, 1, 0};
-    constexpr int kDy[] = {0, -1, 0, 1};
-    const int dx = kDx[d - 1];
-    const int dy = kDy[d - 1];
-    const int tx = x + dx;
-    const int ty = y + dy;
-    if (tx < 1 || ty < 1 || tx >= W || ty >= H)
-        return Move::OutOfRange;
-    return (m(tx + dx, ty + dy) | m(tx + dy, ty + dx) | m(tx - dy, ty - dx)) ? Move::Blocked : Move::Allowed;
-}
+struct Rules {
+    int W, H;
+    std::uint64_t bit(Cell c) const { return std::uint64_t {1} << (c.y * (W + 1) + c.x); }
+    bool dug(std::uint64_t passages, int x, int y) const { return passages & bit({x, y}); }
 
-int floorOf(double v) { return static_cast<int>(std::floor(v)); }
+    // The dig rule: a move's target lies off the frame, and its neighbours
+    // other than the cell moved from are all wall.
+    std::vector<Cell> moves(std::uint64_t passages, Cell from) const
+    {
+        std::vector<Cell> targets;
+        for (const Cell d : {Cell {-1, 0}, Cell {0, -1}, Cell {1, 0}, Cell {0, 1}}) {
+            const int tx = from.x + d.x;
+            const int ty = from.y + d.y;
+            if (tx >= 1 && ty >= 1 && tx < W && ty < H && !dug(passages, tx + d.x, ty + d.y)
+                && !dug(passages, tx + d.y, ty + d.x) && !dug(passages, tx - d.y, ty - d.x))
+                targets.push_back({tx, ty});
+        }
+        return targets;
+    }
+};
 
 }  // namespace
 
-DigOutcome literalWalk(MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t digLimit, RandomSource& random,
-                       std::int16_t& goalY)
+std::map<TinyMaze, double> literalWalkChances(int W, int H, int digLimit, int goalY)
 {
-    for (int row = 0; row <= H; ++row)  // all the walk reads: small mazes come fast
-        std::fill_n(&maze(0, row), W + 1, std::int16_t {0});
-    int x = 1;
-    int y = 1;
-    for (int steps = 0; steps < digLimit;) {
-        const int d = floorOf(4 * random.next()) + 1;
-        const Move move = judge(maze, W, H, x, y, d);
-        if (move == Move::Blocked && Can_Dig(maze, W, H, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)) == 0) {
-            if (x == W - 1)
-                goalY = static_cast<std::int16_t>(y);
-            do {
-                x = floorOf(random.next() * W) + 1;
-                y = floorOf(random.next() * H) + 1;
-            } while (maze(x, y) == 0);
+    const Rules rules {W, H};
+    // Where the walk may stand with a move to take, and the chance of it.
+    using State = std::tuple<std::uint64_t, int, int, int>;  // passages, x, y, goal row
+    std::map<State, double> now {{{0, 1, 1, goalY}, 1.0}};
+    std::map<TinyMaze, double> mazes;
+    for (int steps = 1; steps <= digLimit; ++steps) {
+        std::map<State, double> next;
+        for (const auto& [state, chance] : now) {
+            const auto [passages, x, y, goal] = state;
+            const std::vector<Cell> targets = rules.moves(passages, {x, y});
+            for (const Cell t : targets) {
+                const std::uint64_t dug = passages | rules.bit(t);
+                const double p = chance / static_cast<double>(targets.size());
+                if (steps == digLimit) {
+                    mazes[{dug, goal}] += p;
+                } else if (!rules.moves(dug, t).empty()) {
+                    next[{dug, t.x, t.y, goal}] += p;
+                } else {
+                    // A dead end. Of the passages the jumps draw, n matter: those
+                    // with a move, where they end, and the dead ends of column
+                    // W - 1. The last of these met is each with chance 1/n.
+                    std::vector<Cell> live, goalEnds;
+                    for (int cy = 1; cy < H; ++cy)
+                        for (int cx = 1; cx < W; ++cx)
+                            if (rules.dug(dug, cx, cy))
+                                (!rules.moves(dug, {cx, cy}).empty() ? live : goalEnds).push_back({cx, cy});
+                    std::erase_if(goalEnds, [W](Cell c) { return c.x != W - 1; });
+                    const double n = static_cast<double>(live.size() + goalEnds.size());
+                    for (const Cell l : live) {
+                        next[{dug, l.x, l.y, t.x == W - 1 ? t.y : goal}] += p / n;
+                        for (const Cell e : goalEnds)
+                            next[{dug, l.x, l.y, e.y}] += p / n / static_cast<double>(live.size());
+                    }
+                }
+            }
         }
-        if (move != Move::Allowed)
-            continue;
-        x += d == 1 ? -1 : d == 3 ? 1 : 0;
-        y += d == 2 ? -1 : d == 4 ? 1 : 0;
-        maze(x, y) = 1;
-        ++steps;
+        now = std::move(next);
     }
-    for (const auto& [sx, sy] : {std::pair {1, 1}, std::pair {2, 1}, std::pair {1, 2}})
-        if (maze(sx, sy))
-            return {static_cast<std::int16_t>(sx), static_cast<std::int16_t>(sy)};
-    return {};
+    return mazes;
 }

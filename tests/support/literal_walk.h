@@ -1,10 +1,15 @@
-// The walk drawn direction by direction, as the game's generator must match
-// it in chances: a direction is drawn until one is allowed, and a dead end
-// jumps by drawing cells until one is a passage.
+// The chances of every maze the walk digs in a tiny maze, worked out from its
+// rules rather than drawn: at a cell with allowed moves each has the same
+// chance; at a dead end it jumps to any passage with the same chance, and
+// again from a dead end, noting the row of each dead end of column W - 1.
 #pragma once
 
-#include "maze/generator.h"
+#include <cstdint>
+#include <map>
+#include <utility>
 
-// Takes the same arguments as digMaze and keeps the same rules, but clears only columns 0..W and rows 0..H.
-DigOutcome literalWalk(MazeGrid& maze, std::int16_t W, std::int16_t H, std::int16_t digLimit, RandomSource& random,
-                       std::int16_t& goalY);
+// A maze as its passages, bit y (W + 1) + x for cell (x, y), and its goal row.
+using TinyMaze = std::pair<std::uint64_t, int>;
+
+// For (W + 1) (H + 1) <= 64, and a goal row that starts at `goalY`.
+std::map<TinyMaze, double> literalWalkChances(int W, int H, int digLimit, int goalY);

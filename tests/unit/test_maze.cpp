@@ -355,47 +355,52 @@ void TestMaze::generatedMazes()
 
 void TestMaze::sameChancesAsTheLiteralWalk()
 {
-    // How often each maze of two tiny sizes (passages, goal row, start cell)
-    // comes out of either walk: a two-sample chi-square test, rare mazes pooled
-    // until 5 are expected, fails by chance once in a million and all but surely
-    // when the walk takes its first allowed move 5 % more often. Unoptimised or
-    // sanitised builds dig 100 times slower: 1/32 of the mazes find gross faults.
+    // How often each maze of a few tiny sizes (its passages and goal row)
+    // comes out of the walk, against its chance worked out from the walk's
+    // rules: a chi-square test, rare mazes pooled until 5 are expected, fails
+    // by chance once in a million and all but surely when the walk takes its
+    // first allowed move, or a jump its first passage, 5 % more often. Builds
+    // unoptimised or sanitised dig 100 times slower: 1/64 finds gross faults.
 #if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
-    constexpr double kOurs = 60000;
+    constexpr int kMazes = 100000;
 #else
-    constexpr double kOurs = 1875;
+    constexpr int kMazes = 1563;
 #endif
-    constexpr double kLiteral = 4 * kOurs;
     MazeGrid maze;
+    FastRandom random(7);
     double chiSquare = 0, degrees = 0;
-    for (const auto& [W, H] : {std::pair<std::int16_t, std::int16_t> {4, 4}, {7, 3}}) {
-        std::map<std::uint64_t, std::array<double, 2>> counts;
-        for (const int walk : {0, 1}) {
-            FastRandom random(std::uint64_t(W * 100 + H * 10 + walk));
-            for (int i = 0; i < (walk ? kLiteral : kOurs); ++i) {
-                std::int16_t goalY = 0;
-                const DigOutcome start = (walk ? literalWalk : digMaze)(maze, W, H, std::int16_t(W * H), random, goalY);
-                std::uint64_t key = (goalY * 4 + start.startX) * 4 + start.startY;
-                for (int cell = 0; cell < (W + 1) * (H + 1); ++cell)
-                    key = key * 2 + (maze(cell % (W + 1), cell / (W + 1)) != 0);
-                ++counts[key][walk];
-            }
+    for (const auto& [W, H] : {std::pair<std::int16_t, std::int16_t> {4, 4}, {7, 3}, {6, 4}}) {
+        std::map<TinyMaze, std::pair<double, double>> counts;  // expected, seen
+        double total = 0;
+        for (const auto& [tiny, chance] : literalWalkChances(W, H, W * H, 0)) {
+            counts[tiny].first = chance * kMazes;
+            total += chance;
         }
-        std::vector<std::array<double, 2>> mazes;
-        for (const auto& [key, c] : counts)
+        QVERIFY2(std::abs(total - 1) < 1e-9, qPrintable(QString::number(total, 'g', 17)));
+        for (int i = 0; i < kMazes; ++i) {
+            std::int16_t goalY = 0;
+            digMaze(maze, W, H, std::int16_t(W * H), random, goalY);
+            std::uint64_t passages = 0;
+            for (int cell = 0; cell < (W + 1) * (H + 1); ++cell)
+                passages |= std::uint64_t {maze(cell % (W + 1), cell / (W + 1)) != 0} << cell;
+            const auto found = counts.find({passages, goalY});
+            QVERIFY2(found != counts.end(), "a maze the walk's rules cannot dig");
+            ++found->second.second;
+        }
+        std::vector<std::pair<double, double>> mazes;
+        for (const auto& [tiny, c] : counts)
             mazes.push_back(c);
-        std::ranges::sort(mazes, {}, [](const std::array<double, 2>& c) { return c[0] + c[1]; });
-        std::array<double, 2> bin {};
-        for (const auto& c : mazes) {
-            bin = {bin[0] + c[0], bin[1] + c[1]};
-            if ((bin[0] + bin[1]) * kOurs / (kOurs + kLiteral) >= 5) {
-                const double d = kLiteral * bin[0] - kOurs * bin[1];
-                chiSquare += d * d / (kOurs * kLiteral * (bin[0] + bin[1]));
+        std::ranges::sort(mazes);
+        std::pair<double, double> bin {};
+        for (const auto& [e, o] : mazes) {
+            bin = {bin.first + e, bin.second + o};
+            if (bin.first >= 5) {
+                chiSquare += (bin.second - bin.first) * (bin.second - bin.first) / bin.first;
                 ++degrees;
                 bin = {};
             }
         }
-        --degrees;  // one fewer than the groups
+        --degrees;  // the counts add up to kMazes
     }
     // Wilson and Hilferty's chi-square quantile with 1e-6 above it; 4.753 is the normal one.
     const double a = 2 / (9 * degrees), limit = degrees * std::pow(1 - a + 4.753 * std::sqrt(a), 3);
