@@ -66,6 +66,25 @@ bool XSession::start(QString* why)
         *why = QStringLiteral("no lock for starting a session: ") + starting.fileName();
         return false;
     }
+    // On a busy machine openbox can take a while to set itself up. A session
+    // that never gets going is stopped and started once more; if the second
+    // does not either, both are reported.
+    QStringList tries;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QString what;
+        if (startServer(&what) && startWindowManager(&what))
+            return true;
+        tries << what;
+        for (const auto* process : {&windowManager_, &server_})
+            if (*process)
+                stopProcess(**process);
+    }
+    *why = tries.join(u"; then ");
+    return false;
+}
+
+bool XSession::startServer(QString* why)
+{
     // -displayfd makes the server pick a free display and write its number
     // to our pipe once it accepts connections.
     server_ = std::make_unique<QProcess>();
@@ -97,20 +116,7 @@ bool XSession::start(QString* why)
         return false;
     }
     display_ = QStringLiteral(":%1").arg(number);
-
-    // On a busy machine openbox can take a while to set itself up. One that
-    // never takes charge is stopped and started once more; if the second
-    // does not either, both are reported.
-    QStringList tries;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        QString what;
-        if (startWindowManager(&what))
-            return true;
-        tries << what;
-        stopProcess(*windowManager_);
-    }
-    *why = QStringLiteral("openbox did not take charge of display %1: %2").arg(display_, tries.join(u"; then "));
-    return false;
+    return true;
 }
 
 bool XSession::startWindowManager(QString* why)
@@ -123,15 +129,16 @@ bool XSession::startWindowManager(QString* why)
         windowManager_->setStandardErrorFile(windowManagerLog_.fileName());
     windowManager_->start(QStringLiteral("openbox"), {});
     if (!windowManager_->waitForStarted(kStartTimeoutMs)) {
-        *why = QStringLiteral("it did not start (%1)").arg(windowManager_->errorString());
+        *why = QStringLiteral("openbox did not start: ") + windowManager_->errorString();
         return false;
     }
     QByteArray probe;
     if (waitForWindowManager(2 * kStartTimeoutMs, &probe))
         return true;
     windowManagerLog_.seek(0);
-    *why = QStringLiteral("%1; the server %2; the last look said \"%3\"; openbox said \"%4\"")
-               .arg(windowManager_->state() == QProcess::NotRunning ? QStringLiteral("it ended")
+    *why = QStringLiteral("openbox did not take charge of display %1: %2; the server %3; the last look said \"%4\"; openbox said \"%5\"")
+               .arg(display_,
+                    windowManager_->state() == QProcess::NotRunning ? QStringLiteral("it ended")
                                                                     : QStringLiteral("it still runs"),
                     server_->state() == QProcess::NotRunning ? QStringLiteral("ended") : QStringLiteral("still runs"),
                     QString::fromLocal8Bit(probe.trimmed()),

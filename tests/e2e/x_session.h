@@ -82,6 +82,7 @@ public:
     bool type(const QString& text) const;
 
 private:
+    bool startServer(QString* why);
     bool startWindowManager(QString* why);
     bool waitForWindowManager(int timeoutMs, QByteArray* lastProbe) const;
 
