@@ -174,7 +174,7 @@ constexpr Screen kScreens[] = {{100, {254, 129}}, {115, {220, 121}}, {125, {202,
 // in memory of the kind the game's picture has. `Fill` is libc's memset,
 // the floor of writing memory (it writes bytes: a grey picture). Beside it,
 // ways of writing any pixel: QImage::fill, as the game clears its picture,
-// a loop in blocks of eight pixels, which GCC vectorises at -O2, and
+// the game's loop in blocks of eight pixels, which GCC vectorises at -O2, and
 // std::fill, whose loop over 32-bit pixels GCC leaves one pixel a store at
 // -O2.
 QImage screenPicture(platform::PixelStore& store)
@@ -208,14 +208,7 @@ void byteFill(QImage& picture, QRgb pixel)
 
 void blockLoop(QImage& picture, QRgb pixel)
 {
-    auto* to = reinterpret_cast<QRgb*>(picture.bits());
-    const qsizetype count = picture.sizeInBytes() / 4;
-    qsizetype i = 0;
-    for (; i + 8 <= count; i += 8)
-        for (int k = 0; k < 8; ++k)
-            to[i + k] = pixel;
-    for (; i < count; ++i)
-        to[i] = pixel;
+    platform::fillPixels(reinterpret_cast<QRgb*>(picture.bits()), picture.sizeInBytes() / 4, pixel);
 }
 
 void stdFill(QImage& picture, QRgb pixel)

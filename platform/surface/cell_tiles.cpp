@@ -1,6 +1,7 @@
 #include "platform/surface/cell_tiles.h"
 
 #include "platform/surface/colours.h"
+#include "platform/surface/pixel_memory.h"
 
 #include <QPainter>
 
@@ -12,20 +13,6 @@
 namespace platform {
 
 namespace {
-
-// Sets n pixels. GCC 12 at -O2 vectorises a loop only when its vector code
-// leaves no remainder to do, so std::fill_n's loop over 32-bit pixels stays
-// one pixel a store, three to four times slower than writing the memory can
-// be; the fixed inner loop here becomes vector stores.
-void fillPixels(QRgb* to, int n, QRgb pixel)
-{
-    int i = 0;
-    for (; i + 8 <= n; i += 8)
-        for (int k = 0; k < 8; ++k)
-            to[i + k] = pixel;
-    for (; i < n; ++i)
-        to[i] = pixel;
-}
 
 // Copies n pixels, at least four, four at a time: GCC writes each four as
 // one vector store. The last four end at n, writing again some of what the

@@ -20,6 +20,16 @@ constexpr bool kSanitized = false;
 
 }  // namespace
 
+void fillPixels(QRgb* to, qsizetype n, QRgb pixel)
+{
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8)
+        for (int k = 0; k < 8; ++k)
+            to[i + k] = pixel;
+    for (; i < n; ++i)
+        to[i] = pixel;
+}
+
 // A mapping with its start on a huge page, so that the system can back the
 // picture with 2 MiB pages: fewer to make ready, and fewer for the processor
 // to look up as a drawing sweeps the picture.

@@ -14,6 +14,12 @@
 
 namespace platform {
 
+// Sets n pixels. GCC 12 at -O2 vectorises a loop only when its vector code
+// leaves no remainder to do, so std::fill_n's loop over 32-bit pixels stays
+// one pixel a store, three to four times slower than writing the memory can
+// be; the fixed inner loop here becomes vector stores.
+void fillPixels(QRgb* to, qsizetype n, QRgb pixel);
+
 class PixelStore {
 public:
     // An image of the given size and 32-bit format. Its pixels are not
