@@ -19,14 +19,14 @@ namespace {
 constexpr int kStartTimeoutMs = 15000;
 constexpr int kPollMs = 50;
 
-void stopProcess(QProcess& process)
+void stopProcess(QProcess* process)
 {
-    if (process.state() == QProcess::NotRunning)
+    if (!process || process->state() == QProcess::NotRunning)
         return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
+    process->terminate();
+    if (!process->waitForFinished(3000)) {
+        process->kill();
+        process->waitForFinished(3000);
     }
 }
 
@@ -40,10 +40,8 @@ void pollPause()
 
 XSession::~XSession()
 {
-    if (windowManager_)
-        stopProcess(*windowManager_);
-    if (server_)
-        stopProcess(*server_);
+    stopProcess(windowManager_.get());
+    stopProcess(server_.get());
 }
 
 QStringList XSession::missingTools()
@@ -75,9 +73,8 @@ bool XSession::start(QString* why)
         if (startServer(&what) && startWindowManager(&what))
             return true;
         tries << what;
-        for (const auto* process : {&windowManager_, &server_})
-            if (*process)
-                stopProcess(**process);
+        stopProcess(windowManager_.get());
+        stopProcess(server_.get());
     }
     *why = tries.join(u"; then ");
     return false;
@@ -136,12 +133,12 @@ bool XSession::startWindowManager(QString* why)
     if (waitForWindowManager(2 * kStartTimeoutMs, &probe))
         return true;
     windowManagerLog_.seek(0);
-    *why = QStringLiteral("openbox did not take charge of display %1: %2; the server %3; the last look said \"%4\"; openbox said \"%5\"")
-               .arg(display_,
-                    windowManager_->state() == QProcess::NotRunning ? QStringLiteral("it ended")
-                                                                    : QStringLiteral("it still runs"),
-                    server_->state() == QProcess::NotRunning ? QStringLiteral("ended") : QStringLiteral("still runs"),
-                    QString::fromLocal8Bit(probe.trimmed()),
+    auto state = [](const QProcess& p) {
+        return QString::fromLatin1(p.state() == QProcess::NotRunning ? "ended" : "still runs");
+    };
+    *why = QStringLiteral("openbox did not take charge of display %1: it %2, the server %3; the last look said \"%4\"; "
+                          "openbox said \"%5\"")
+               .arg(display_, state(*windowManager_), state(*server_), QString::fromLocal8Bit(probe.trimmed()),
                     QString::fromLocal8Bit(windowManagerLog_.readAll().right(2000).trimmed()));
     return false;
 }
